@@ -1,0 +1,169 @@
+#include "filecopy.h"
+
+#include "paths.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace FileCopy {
+
+std::string temporaryNameFor(const std::string &destination)
+{
+    return Paths::join(Paths::parentFolder(destination), "." + Paths::fileName(destination) + ".stowlet-part");
+}
+
+namespace {
+
+void removeQuietly(const std::string &path)
+{
+    std::error_code ignored;
+    fs::remove(fs::path(path), ignored);
+}
+
+bool finish(const std::string &temporary, const std::string &destination, std::string &error)
+{
+    std::error_code ec;
+    fs::rename(fs::path(temporary), fs::path(destination), ec);
+    if (ec) {
+        error = ec.message();
+        removeQuietly(temporary);
+        return false;
+    }
+    return true;
+}
+
+#ifndef _WIN32
+// Kernel-side copy (copy_file_range, as cp does), falling back to read/write where the
+// file systems do not support it.
+bool copyDescriptors(int in, int out, std::string &error)
+{
+    for (;;) {
+        const ssize_t copied = copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
+        if (copied == 0)
+            return true;
+        if (copied < 0) {
+            if (errno == EINTR)
+                continue;
+            if (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL)
+                break;
+            error = std::strerror(errno);
+            return false;
+        }
+    }
+    std::vector<char> buffer(1 << 17);
+    for (;;) {
+        const ssize_t got = read(in, buffer.data(), buffer.size());
+        if (got == 0)
+            return true;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            error = std::strerror(errno);
+            return false;
+        }
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = write(out, buffer.data() + done, static_cast<size_t>(got - done));
+            if (put < 0) {
+                if (errno == EINTR)
+                    continue;
+                error = std::strerror(errno);
+                return false;
+            }
+            done += put;
+        }
+    }
+}
+#endif
+
+} // namespace
+
+bool copyReplacing(const std::string &source, const std::string &destination, std::string &error)
+{
+    const std::string temporary = temporaryNameFor(destination);
+#ifdef _WIN32
+    std::error_code ec;
+    fs::copy_file(fs::path(source), fs::path(temporary), fs::copy_options::overwrite_existing, ec);
+    if (ec) {
+        error = ec.message();
+        removeQuietly(temporary);
+        return false;
+    }
+#else
+    const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    struct stat info {};
+    if (fstat(in, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = S_ISDIR(info.st_mode) ? "It is a folder, not a file." : std::strerror(errno);
+        ::close(in);
+        return false;
+    }
+    const int out = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (out < 0) {
+        error = std::strerror(errno);
+        ::close(in);
+        return false;
+    }
+    const bool copied = copyDescriptors(in, out, error);
+    ::close(in);
+    const bool closed = ::close(out) == 0;
+    if (!copied || !closed) {
+        if (copied)
+            error = std::strerror(errno);
+        removeQuietly(temporary);
+        return false;
+    }
+#endif
+    return finish(temporary, destination, error);
+}
+
+bool writeReplacing(const std::string &bytes, const std::string &destination, std::string &error)
+{
+    const std::string temporary = temporaryNameFor(destination);
+    std::FILE *file = std::fopen(temporary.c_str(), "wb");
+    if (!file) {
+        error = std::strerror(errno);
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const int writeErrno = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed) {
+        error = std::strerror(written ? errno : writeErrno);
+        removeQuietly(temporary);
+        return false;
+    }
+    return finish(temporary, destination, error);
+}
+
+bool moveReplacing(const std::string &source, const std::string &destination, std::string &error)
+{
+    std::error_code ec;
+    fs::rename(fs::path(source), fs::path(destination), ec);
+    if (ec) {
+        error = ec.message();
+        return false;
+    }
+    return true;
+}
+
+bool sameFile(const std::string &first, const std::string &second)
+{
+    std::error_code ec;
+    return fs::equivalent(fs::path(first), fs::path(second), ec) && !ec;
+}
+
+} // namespace FileCopy

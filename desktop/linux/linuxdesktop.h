@@ -1,0 +1,33 @@
+#pragma once
+
+#include "canberrasoundplayer.h"
+#include "desktop.h"
+#include "desktopentrywriter.h"
+#include "qteventpump.h"
+#include "qtknownfolders.h"
+#include "qtmessageboxes.h"
+#include "qtsettingsstore.h"
+#include "qtshell.h"
+
+/// Owns the real desktop services of a Linux session for one program.
+class LinuxDesktop
+{
+public:
+    /// title: the caption of the program's message boxes.
+    explicit LinuxDesktop(const QString &title);
+    LinuxDesktop(const LinuxDesktop &) = delete;
+    LinuxDesktop &operator=(const LinuxDesktop &) = delete;
+
+    Desktop &services() { return m_desktop; }
+    QtMessageBoxes &messageBoxes() { return m_messages; }
+
+private:
+    QtMessageBoxes m_messages;
+    CanberraSoundPlayer m_sounds;
+    QtShell m_shell;
+    QtKnownFolders m_folders;
+    DesktopEntryWriter m_shortcuts;
+    QtSettingsStore m_settings;
+    QtEventPump m_pump;
+    Desktop m_desktop;
+};

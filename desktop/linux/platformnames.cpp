@@ -1,0 +1,26 @@
+#include "platformnames.h"
+
+namespace PlatformNames {
+
+std::string executableName(const std::string &title)
+{
+    return title;
+}
+
+std::string iconFileName(const std::string &baseName)
+{
+    return baseName + ".png";
+}
+
+const std::vector<std::string> &shortcutExtensions()
+{
+    static const std::vector<std::string> extensions{".desktop"};
+    return extensions;
+}
+
+std::string selfRemovalScriptName()
+{
+    return "killmyself.sh";
+}
+
+} // namespace PlatformNames

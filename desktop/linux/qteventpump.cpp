@@ -1,0 +1,8 @@
+#include "qteventpump.h"
+
+#include <QCoreApplication>
+
+void QtEventPump::yield()
+{
+    QCoreApplication::processEvents();
+}

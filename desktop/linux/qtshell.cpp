@@ -1,0 +1,47 @@
+#include "qtshell.h"
+
+#include "qtext.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QProcess>
+#include <QStringList>
+#include <QUrl>
+
+namespace {
+QStringList toQtList(const std::vector<std::string> &texts)
+{
+    QStringList list;
+    for (const std::string &text : texts)
+        list << toQt(text);
+    return list;
+}
+} // namespace
+
+void QtShell::open(const std::string &path)
+{
+    if (!path.empty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(toQt(path)));
+}
+
+bool QtShell::startProgram(const std::string &program, const std::vector<std::string> &arguments, WindowStyle,
+                           const std::string &workingFolder)
+{
+    // X11 has no per-process start-up window style; each program decides how it shows itself.
+    return QProcess::startDetached(toQt(program), toQtList(arguments), toQt(workingFolder));
+}
+
+int QtShell::runAndWait(const std::string &program, const std::vector<std::string> &arguments, WindowStyle)
+{
+    QProcess process;
+    process.start(toQt(program), toQtList(arguments));
+    if (!process.waitForStarted())
+        return -1;
+    process.waitForFinished(-1);
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+std::string QtShell::executablePath()
+{
+    return fromQt(QCoreApplication::applicationFilePath());
+}

@@ -1,0 +1,75 @@
+#include "paths.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace Paths {
+
+namespace {
+bool isSeparator(char c)
+{
+    return c == '/' || c == static_cast<char>(fs::path::preferred_separator);
+}
+} // namespace
+
+char separator()
+{
+    return static_cast<char>(fs::path::preferred_separator);
+}
+
+std::string join(const std::string &folder, const std::string &name)
+{
+    if (folder.empty())
+        return name;
+    if (endsWithSeparator(folder))
+        return folder + name;
+    return folder + separator() + name;
+}
+
+bool endsWithSeparator(const std::string &path)
+{
+    return !path.empty() && isSeparator(path.back());
+}
+
+std::string withoutTrailingSeparator(const std::string &path)
+{
+    if (!endsWithSeparator(path))
+        return path;
+    const fs::path p(path);
+    if (p.has_root_path() && p.root_path() == p)
+        return path;
+    return path.substr(0, path.size() - 1);
+}
+
+std::string parentFolder(const std::string &path)
+{
+    for (std::size_t i = path.size(); i > 0; --i) {
+        if (isSeparator(path[i - 1]))
+            return i == 1 ? path.substr(0, 1) : path.substr(0, i - 1);
+    }
+    return {};
+}
+
+std::string fileName(const std::string &path)
+{
+    for (std::size_t i = path.size(); i > 0; --i) {
+        if (isSeparator(path[i - 1]))
+            return path.substr(i);
+    }
+    return path;
+}
+
+bool fileExists(const std::string &path)
+{
+    std::error_code ec;
+    return !path.empty() && fs::is_regular_file(fs::path(path), ec);
+}
+
+bool folderExists(const std::string &path)
+{
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(fs::path(path), ec);
+}
+
+} // namespace Paths

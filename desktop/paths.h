@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+/// Path text helpers shared by all three programs. Paths are 8-bit text in the system's
+/// encoding; the separator is the platform's own.
+namespace Paths {
+
+/// The platform's path separator ("/" or "\").
+char separator();
+
+/// folder + separator + name; no doubled separator when folder already ends in one.
+std::string join(const std::string &folder, const std::string &name);
+
+/// True when the text ends in a path separator.
+bool endsWithSeparator(const std::string &path);
+
+/// The path without one trailing separator; a root folder ("/", "C:\") is kept whole.
+std::string withoutTrailingSeparator(const std::string &path);
+
+/// The folder part of a path (everything before the last separator).
+std::string parentFolder(const std::string &path);
+
+/// The last component of a path.
+std::string fileName(const std::string &path);
+
+bool fileExists(const std::string &path);
+bool folderExists(const std::string &path);
+
+} // namespace Paths

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+/// Plain 8-bit text files with CR LF line ends, as all three programs keep them.
+namespace TextFile {
+
+/// The file's lines, each without its line end (CR LF or LF), or nothing when the file
+/// cannot be opened.
+std::optional<std::vector<std::string>> readLines(const std::string &path);
+
+/// Replaces the file with the given lines, each followed by CR LF. The text goes to a
+/// temporary file beside the target, is flushed to disk and then renamed over it, so a
+/// failure at any point leaves the old file as it was. On failure returns false and,
+/// when error is given, a readable reason.
+bool writeLinesAtomically(const std::string &path, const std::vector<std::string> &lines,
+                          std::string *error = nullptr);
+
+/// Same, for content that is already complete.
+bool writeAtomically(const std::string &path, const std::string &content, std::string *error = nullptr);
+
+} // namespace TextFile

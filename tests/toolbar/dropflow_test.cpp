@@ -1,0 +1,208 @@
+#include "dropflow.h"
+#include "filecopy.h"
+#include "naming.h"
+#include "toolbarfixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class DropFlow : public ToolbarFixture
+{
+protected:
+    DropPayload filesPayload(const std::vector<std::string> &paths)
+    {
+        DropPayload payload;
+        payload.status = DropPayload::Status::Files;
+        for (const std::string &path : paths)
+            payload.items.push_back(DroppedItem::localFile(path));
+        return payload;
+    }
+    void drop(int square, const std::vector<std::string> &paths)
+    {
+        HandleDrop(app, square, globals.DropSpots[static_cast<std::size_t>(FindSpotBySquare(globals, square))].FolderPath,
+                   filesPayload(paths));
+    }
+    std::string spotFile(int spot, const std::string &name)
+    {
+        return globals.DropSpots[static_cast<std::size_t>(spot)].FolderPath + "/" + name;
+    }
+};
+
+TEST_F(DropFlow, NamesFilesInSequence)
+{
+    setSpots({"spot"});
+    const std::string photo = temp.writeFile("src/photo.jpg", "jpeg bytes");
+    drop(0, {photo});
+    EXPECT_EQ(readFile(spotFile(0, "Flower-001.jpg")), "jpeg bytes");
+    EXPECT_EQ(globals.DropSpots[0].SequenceNumber, "001");
+
+    const std::string png = temp.writeFile("src/b.png", "png");
+    const std::string plain = temp.writeFile("src/readme", "text");
+    const std::string gif = temp.writeFile("src/c.GIF", "gif");
+    drop(0, {png, plain, gif});
+    EXPECT_EQ(readFile(spotFile(0, "Flower-002.png")), "png");
+    EXPECT_EQ(readFile(spotFile(0, "Flower-003.")), "text");
+    EXPECT_EQ(readFile(spotFile(0, "Flower-004.GIF")), "gif");
+    EXPECT_EQ(globals.DropSpots[0].LastFileSaved, "Flower-004.GIF");
+    EXPECT_EQ(desktop.soundsPlayed, std::vector<std::string>(4, "CopySuccess.wav"));
+    EXPECT_EQ(desktop.yields, 12);
+    EXPECT_TRUE(desktop.dialogs.empty());
+}
+
+TEST_F(DropFlow, NumberGrowsPast999)
+{
+    setSpots({"spot"}, "Flower", "999");
+    drop(0, {temp.writeFile("p.jpg", "x")});
+    EXPECT_TRUE(fs::exists(spotFile(0, "Flower-1000.jpg")));
+    EXPECT_EQ(globals.DropSpots[0].SequenceNumber, "1000");
+}
+
+TEST_F(DropFlow, SharedCounterAcrossSpots)
+{
+    setSpots({"one", "two"}, "Flower", "005");
+    globals.options.SameBaseName = true;
+    drop(1, {temp.writeFile("p.jpg", "x")});
+    EXPECT_TRUE(fs::exists(spotFile(1, "Flower-006.jpg")));
+    EXPECT_EQ(globals.DropSpots[0].SequenceNumber, "006");
+    EXPECT_EQ(globals.DropSpots[1].SequenceNumber, "006");
+    EXPECT_EQ(globals.DropSpots[0].LastFileSaved, "");
+}
+
+TEST_F(DropFlow, SeparateCountersStaySeparate)
+{
+    setSpots({"one", "two"}, "Flower", "005");
+    drop(1, {temp.writeFile("p.jpg", "x"), temp.writeFile("q.jpg", "y")});
+    EXPECT_EQ(globals.DropSpots[0].SequenceNumber, "005");
+    EXPECT_EQ(globals.DropSpots[1].SequenceNumber, "007");
+}
+
+TEST_F(DropFlow, ReplaceQuestionNoKeepsTheOldFileAndUsesTheNumber)
+{
+    setSpots({"spot"});
+    temp.writeFile("spot/Flower-001.jpg", "old");
+    desktop.answers = {false};
+    drop(0, {temp.writeFile("p.jpg", "new")});
+    EXPECT_EQ(readFile(spotFile(0, "Flower-001.jpg")), "old");
+    EXPECT_EQ(desktop.questions, std::vector<std::string>{"ERROR: FILE ALREADY EXISTS.\r" + spotFile(0, "Flower-001.jpg") +
+                                                          "\r\rWould you like to replace the existing file with the "
+                                                          "new one?"});
+    EXPECT_EQ(desktop.soundsPlayed, (std::vector<std::string>{"Warning.wav", "CopyFailed.wav"}));
+    EXPECT_EQ(globals.DropSpots[0].LastFileSaved, "Flower-001.jpg");
+
+    drop(0, {temp.writeFile("q.jpg", "next")});
+    EXPECT_EQ(readFile(spotFile(0, "Flower-002.jpg")), "next");
+}
+
+TEST_F(DropFlow, ReplaceQuestionYesReplacesAndWarningPlaysEvenWithoutSounds)
+{
+    setSpots({"spot"});
+    globals.options.Sounds = false;
+    temp.writeFile("spot/Flower-001.jpg", "old");
+    desktop.answers = {true};
+    drop(0, {temp.writeFile("p.jpg", "new")});
+    EXPECT_EQ(readFile(spotFile(0, "Flower-001.jpg")), "new");
+    EXPECT_EQ(desktop.soundsPlayed, std::vector<std::string>{"Warning.wav"});
+    EXPECT_EQ(desktop.yields, 0);
+    EXPECT_FALSE(fs::exists(FileCopy::temporaryNameFor(spotFile(0, "Flower-001.jpg"))));
+}
+
+TEST_F(DropFlow, CopyFailureIsReportedAndTheDropGoesOn)
+{
+    setSpots({"spot"});
+    const std::string missing = temp / "src/not-there.jpg";
+    const std::string good = temp.writeFile("src/good.png", "ok");
+    drop(0, {missing, good});
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].rfind("ERROR COPYING FILE\r" + spotFile(0, "Flower-001.jpg") + "\r", 0), 0u);
+    EXPECT_GT(desktop.messages[0].size(), ("ERROR COPYING FILE\r" + spotFile(0, "Flower-001.jpg") + "\r").size());
+    EXPECT_FALSE(fs::exists(spotFile(0, "Flower-001.jpg")));
+    EXPECT_EQ(readFile(spotFile(0, "Flower-002.png")), "ok");
+    EXPECT_EQ(desktop.soundsPlayed, (std::vector<std::string>{"CopyFailed.wav", "CopySuccess.wav"}));
+    // No partial or temporary file is left behind.
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(globals.DropSpots[0].FolderPath))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"Flower-002.png"});
+}
+
+TEST_F(DropFlow, FolderGoneBetweenDrops)
+{
+    setSpots({"spot"});
+    drop(0, {temp.writeFile("a.jpg", "1")});
+    fs::remove_all(globals.DropSpots[0].FolderPath);
+    drop(0, {temp.writeFile("b.jpg", "2")});
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].rfind("ERROR COPYING FILE\r" + spotFile(0, "Flower-002.jpg") + "\r", 0), 0u);
+    EXPECT_FALSE(fs::exists(globals.DropSpots[0].FolderPath));
+}
+
+TEST_F(DropFlow, DroppingAFileOntoItselfChangesNothing)
+{
+    setSpots({"spot"});
+    const std::string self = temp.writeFile("spot/Flower-001.jpg", "me");
+    drop(0, {self});
+    EXPECT_EQ(readFile(self), "me");
+    EXPECT_TRUE(desktop.questions.empty());
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_NE(desktop.messages[0].find("left as it is"), std::string::npos);
+}
+
+TEST_F(DropFlow, UnsafeBaseNamesNeverWriteOutsideTheFolder)
+{
+    for (const std::string &baseName : {std::string("../escape"), std::string("sub/dir"), std::string("..\\x"),
+                                        std::string("nul\0byte", 8), std::string("..")}) {
+        setSpots({"spot"}, baseName);
+        desktop.messages.clear();
+        drop(0, {temp.writeFile("p.jpg", "x")});
+        ASSERT_EQ(desktop.messages.size(), 1u) << baseName;
+        EXPECT_EQ(desktop.messages[0].rfind("ERROR COPYING FILE\r", 0), 0u);
+        EXPECT_NE(desktop.messages[0].find("cannot be part of a file name"), std::string::npos);
+        EXPECT_TRUE(fs::is_empty(globals.DropSpots[0].FolderPath)) << baseName;
+    }
+    EXPECT_FALSE(fs::exists(temp / "escape-001.jpg"));
+}
+
+TEST_F(DropFlow, NoFileListExplainsAndUsesNoNumber)
+{
+    setSpots({"spot"}, "Flower", "004");
+    DropPayload nothing;
+    HandleDrop(app, 0, globals.DropSpots[0].FolderPath, nothing);
+    EXPECT_EQ(desktop.messages, std::vector<std::string>{FileFormatIncorrectMessage});
+    EXPECT_EQ(std::string(FileFormatIncorrectMessage).rfind("The file format is incorrect.\r\rThis error is common", 0),
+              0u);
+    EXPECT_EQ(toolbar.raised, 1);
+    EXPECT_EQ(desktop.yields, 4);
+    EXPECT_EQ(globals.DropSpots[0].SequenceNumber, "004");
+
+    DropPayload broken;
+    broken.status = DropPayload::Status::Error;
+    broken.errorDescription = "the data could not be read";
+    HandleDrop(app, 0, globals.DropSpots[0].FolderPath, broken);
+    EXPECT_EQ(desktop.messages.back(), "Error Saving Data.\r\rthe data could not be read");
+}
+
+TEST_F(DropFlow, HandedOverContentIsSavedUnderItsNamesExtension)
+{
+    setSpots({"spot"});
+    DropPayload payload;
+    payload.status = DropPayload::Status::Files;
+    payload.items.push_back(DroppedItem::content(std::string("\x89PNG\0data", 9), "picture.png"));
+    HandleDrop(app, 0, globals.DropSpots[0].FolderPath, payload);
+    EXPECT_EQ(readFile(spotFile(0, "Flower-001.png")), std::string("\x89PNG\0data", 9));
+}
+
+TEST_F(DropFlow, SpotListRebuiltDuringAMessageStopsTheDrop)
+{
+    setSpots({"one", "two"});
+    desktop.onMessage = [&](const std::string &) { globals.DropSpots.resize(1); };
+    drop(1, {temp / "missing.jpg", temp.writeFile("b.jpg", "x")});
+    EXPECT_EQ(globals.DropSpots.size(), 1u);
+    EXPECT_EQ(desktop.messages.size(), 1u);
+}
+
+} // namespace

@@ -1,0 +1,74 @@
+#include "naming.h"
+#include "shellprocedures.h"
+#include "startup.h"
+#include "toolbarfixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordingWindows final : public StartupWindows
+{
+public:
+    explicit RecordingWindows(std::vector<std::string> &log)
+        : m_log(log)
+    {
+    }
+    void showHelp() override { m_log.push_back("help"); }
+    void showToolbar() override { m_log.push_back("toolbar"); }
+
+private:
+    std::vector<std::string> &m_log;
+};
+
+class Startup : public ToolbarFixture
+{
+protected:
+    Startup()
+    {
+        globals = Globals{};
+        desktop.onMessage = [this](const std::string &) { log.push_back("message"); };
+    }
+    std::vector<std::string> log;
+    RecordingWindows windows{log};
+};
+
+TEST_F(Startup, FirstRunWelcomesShowsHelpAndNeverAsks)
+{
+    Main(app, windows, temp.str());
+    EXPECT_EQ(log, (std::vector<std::string>{"message", "help", "toolbar"}));
+    EXPECT_EQ(desktop.messages, std::vector<std::string>{WelcomeMessage});
+    EXPECT_EQ(prompt.shown, 0);
+    EXPECT_FALSE(globals.DropSpots[0].BaseName.empty());
+    EXPECT_EQ(globals.DropSpots[0].SequenceNumber, "000");
+    EXPECT_EQ(globals.DropSpots[0].FolderPath, desktop.folders[39]);
+    EXPECT_EQ(globals.options, Options::defaults());
+    EXPECT_EQ(readFile(temp / "DropOptions.txt").substr(0, 22), "SAME_BASE_NAME|FALSE\r\n");
+}
+
+TEST_F(Startup, LaterRunsAskForTheBaseNameAndShowNoWelcome)
+{
+    Main(app, windows, temp.str());
+    log.clear();
+    desktop.messages.clear();
+
+    Globals second;
+    ScriptedPrompt secondPrompt(second);
+    secondPrompt.answers = {"Tulip"};
+    AppContext secondApp{second, desktop.services(), &secondPrompt, &toolbar};
+    Main(secondApp, windows, temp.str());
+    EXPECT_EQ(log, std::vector<std::string>{"toolbar"});
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(secondPrompt.shown, 1);
+    EXPECT_EQ(second.DropSpots[0].BaseName, "Tulip");
+}
+
+TEST_F(Startup, WelcomeTextIsExact)
+{
+    EXPECT_EQ(std::string(WelcomeMessage),
+              "Welcome To Stowlet.\r\rThis is your first time using Stowlet, and the Help window will be shown to get "
+              "you started.  It will not show automatically in the future, but you can get help again at any time by "
+              "Right-Clicking the toolbar, and selecting 'Help' from the menu.");
+}
+
+} // namespace

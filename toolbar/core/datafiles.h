@@ -1,0 +1,43 @@
+#pragma once
+
+#include "appcontext.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+/// DropOptions.txt and SpotData.txt: 8-bit text beside the program, CR LF line ends.
+
+/// Reads DropOptions.txt into the options, or writes the defaults when it is absent.
+void LoadOptions(AppContext &app);
+
+/// Rewrites DropOptions.txt from the options. The old file is replaced only by a complete
+/// new one; on failure the user is told and false returned.
+bool SaveOptions(AppContext &app);
+
+/// Sets every option to its default and saves them.
+bool RestoreDefaultOptions(AppContext &app);
+
+/// The eight lines of DropOptions.txt for the given options.
+std::vector<std::string> OptionsFileLines(const Options &options);
+
+/// Rebuilds DropSpots from SpotData.txt, falling back to one red spot in the picture
+/// folder (or the home folder when there is none).
+void LoadSpotData(AppContext &app);
+
+/// One row of the drop spot list editor.
+struct SpotRow
+{
+    std::string folder;
+    std::int32_t color = 255;
+};
+
+/// Writes the rows to SpotData.txt: empty folders are skipped, one trailing separator is
+/// removed, and a folder that does not exist is reported and left out. The old file is
+/// replaced only by a complete new one; when it cannot be written the user is told, the
+/// old file and the current spots stay, and false is returned. On success DropSpots is
+/// reloaded from the file and the base names reset.
+bool SaveSpotRows(AppContext &app, const std::vector<SpotRow> &rows);
+
+/// Computes SpotDataPath, OptionsPath and AppFolder from the program's folder.
+void ComputeDataPaths(Globals &globals, const std::string &programFolder);

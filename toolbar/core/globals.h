@@ -1,0 +1,21 @@
+#pragma once
+
+#include "dropspot.h"
+#include "options.h"
+#include "randomsource.h"
+
+#include <string>
+
+/// The values the whole toolbar program shares for one run. Owned by main (or a test)
+/// and handed around by reference.
+struct Globals
+{
+    DropSpotList DropSpots{DropSpot{}};
+    Options options;
+    std::string SpotDataPath;
+    std::string OptionsPath;
+    std::string AppFolder;   ///< the program's folder, without a trailing separator
+    std::string NewBaseName; ///< hand-over value of the base-name prompt
+    bool FirstRun = false;   ///< true during the program's very first run
+    RandomSource random;
+};

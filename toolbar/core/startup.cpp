@@ -1,0 +1,43 @@
+#include "startup.h"
+
+#include "datafiles.h"
+#include "naming.h"
+#include "shellprocedures.h"
+
+#include <chrono>
+#include <ctime>
+
+bool IsFirstRun(Desktop &desktop)
+{
+    return desktop.settings.getSetting(ProgramTitle, FirstRunSection, FirstRunKey, "") != "1";
+}
+
+unsigned StartupSeed()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return static_cast<unsigned>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + 13);
+}
+
+void Main(AppContext &app, StartupWindows &windows, const std::string &programFolder)
+{
+    Globals &g = app.globals;
+    g.random.seed(StartupSeed());
+    g.FirstRun = IsFirstRun(app.desktop);
+    if (g.FirstRun) {
+        // Set as soon as the first run has begun, so the welcome never shows twice.
+        app.desktop.settings.saveSetting(ProgramTitle, FirstRunSection, FirstRunKey, "1");
+        app.desktop.messages.showMessage(WelcomeMessage);
+        windows.showHelp();
+    }
+    ComputeDataPaths(g, programFolder);
+    LoadOptions(app);
+    LoadSpotData(app);
+    ResetBaseNames(app);
+    windows.showToolbar();
+}
