@@ -20,7 +20,10 @@ namespace FileCopy {
 
 std::string temporaryNameFor(const std::string &destination)
 {
-    return Paths::join(Paths::parentFolder(destination), "." + Paths::fileName(destination) + ".stowlet-part");
+    std::string hidden = ".";
+    hidden += Paths::fileName(destination);
+    hidden += ".stowlet-part";
+    return Paths::join(Paths::parentFolder(destination), hidden);
 }
 
 namespace {
