@@ -16,6 +16,11 @@ public:
     /// file manager would. Failures are silent.
     virtual void open(const std::string &path) = 0;
 
+    /// Opens an address with the desktop's handler for it, as the shell's "Open" verb does:
+    /// a web address or a bare host name in the default browser, a "mailto:" link as a new
+    /// message in the mail program. Failures (no handler registered) are silent.
+    virtual void openUrl(const std::string &address, WindowStyle style) = 0;
+
     /// Starts a program without waiting for it; false when it could not be started.
     virtual bool startProgram(const std::string &program, const std::vector<std::string> &arguments,
                               WindowStyle style, const std::string &workingFolder) = 0;

@@ -36,6 +36,11 @@ void FakeDesktop::open(const std::string &path)
     opened.push_back(path);
 }
 
+void FakeDesktop::openUrl(const std::string &address, WindowStyle style)
+{
+    openedUrls.push_back({address, style});
+}
+
 bool FakeDesktop::startProgram(const std::string &program, const std::vector<std::string> &arguments,
                                WindowStyle style, const std::string &workingFolder)
 {

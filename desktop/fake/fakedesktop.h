@@ -33,6 +33,12 @@ public:
     std::vector<std::string> dialogs;   ///< both kinds, in the order shown
     std::vector<std::string> soundsPlayed;
     std::vector<std::string> opened;
+    struct OpenedUrl
+    {
+        std::string address;
+        WindowStyle style;
+    };
+    std::vector<OpenedUrl> openedUrls;
     struct StartedProgram
     {
         std::string program;
@@ -72,6 +78,7 @@ public:
     void play(const std::filesystem::path &file) override;
     // Shell
     void open(const std::string &path) override;
+    void openUrl(const std::string &address, WindowStyle style) override;
     bool startProgram(const std::string &program, const std::vector<std::string> &arguments, WindowStyle style,
                       const std::string &workingFolder) override;
     int runAndWait(const std::string &program, const std::vector<std::string> &arguments, WindowStyle style) override;

@@ -24,6 +24,14 @@ void QtShell::open(const std::string &path)
         QDesktopServices::openUrl(QUrl::fromLocalFile(toQt(path)));
 }
 
+void QtShell::openUrl(const std::string &address, WindowStyle)
+{
+    // fromUserInput reads a bare host name as a web address, as the shell's "Open" verb does.
+    const QUrl url = QUrl::fromUserInput(toQt(address));
+    if (url.isValid())
+        QDesktopServices::openUrl(url);
+}
+
 bool QtShell::startProgram(const std::string &program, const std::vector<std::string> &arguments, WindowStyle,
                            const std::string &workingFolder)
 {

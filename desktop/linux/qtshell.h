@@ -7,6 +7,7 @@ class QtShell final : public Shell
 {
 public:
     void open(const std::string &path) override;
+    void openUrl(const std::string &address, WindowStyle style) override;
     bool startProgram(const std::string &program, const std::vector<std::string> &arguments, WindowStyle style,
                       const std::string &workingFolder) override;
     int runAndWait(const std::string &program, const std::vector<std::string> &arguments, WindowStyle style) override;
