@@ -1,0 +1,58 @@
+#include "namedetails.h"
+
+#include "conversions.h"
+#include "naming.h"
+#include "shellprocedures.h"
+
+SpotDetailsTarget TargetSpot(const Globals &globals, std::int32_t position)
+{
+    SpotDetailsTarget target;
+    target.position = position;
+    target.listSize = globals.DropSpots.size();
+    if (position >= 0 && static_cast<std::size_t>(position) < globals.DropSpots.size())
+        target.folderPath = globals.DropSpots[static_cast<std::size_t>(position)].FolderPath;
+    return target;
+}
+
+bool IsSameSpot(const Globals &globals, const SpotDetailsTarget &target)
+{
+    if (target.position < 0 || static_cast<std::size_t>(target.position) >= globals.DropSpots.size())
+        return false;
+    return globals.DropSpots.size() == target.listSize &&
+           globals.DropSpots[static_cast<std::size_t>(target.position)].FolderPath == target.folderPath;
+}
+
+std::string NormalisedNumber(const std::string &text)
+{
+    const std::string padded = PadNumber(text);
+    return IsNumericText(padded) ? padded : std::string("000");
+}
+
+std::string TrimSpaces(const std::string &text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+DetailsOutcome ApplySpotDetails(AppContext &app, const SpotDetailsTarget &target, const std::string &baseName,
+                                const std::string &number)
+{
+    Globals &g = app.globals;
+    if (!IsSameSpot(g, target))
+        return DetailsOutcome::SpotsChanged;
+    DropSpot &own = g.DropSpots[static_cast<std::size_t>(target.position)];
+    if (baseName != own.BaseName && g.options.Sounds)
+        PlaySound(app.desktop, g.AppFolder, SoundKind::NewBaseName);
+    if (g.options.SameBaseName) {
+        for (DropSpot &spot : g.DropSpots) {
+            spot.BaseName = baseName;
+            spot.SequenceNumber = number;
+        }
+    } else {
+        own.BaseName = baseName;
+        own.SequenceNumber = number;
+    }
+    return DetailsOutcome::Applied;
+}
