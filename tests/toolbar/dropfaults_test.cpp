@@ -1,0 +1,83 @@
+// Faults a user meets while dropping: a full disk, a folder without write rights.
+// Each runs the real drop flow in a child process under the matching limit.
+
+#include "childprocess.h"
+#include "dropflow.h"
+#include "toolbarfixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class DropFaults : public ToolbarFixture
+{
+protected:
+    // Drops the files in a child under the limits; returns the messages it saw.
+    ChildResult dropInChild(const ChildLimits &limits, const std::vector<std::string> &files)
+    {
+        return runInChild(limits, [&] {
+            DropPayload payload;
+            payload.status = DropPayload::Status::Files;
+            for (const std::string &file : files)
+                payload.items.push_back(DroppedItem::localFile(file));
+            HandleDrop(app, 0, globals.DropSpots[0].FolderPath, payload);
+            std::string report;
+            for (const std::string &message : desktop.messages)
+                report += message + "\n--\n";
+            return report;
+        });
+    }
+    std::vector<std::string> folderEntries()
+    {
+        std::vector<std::string> names;
+        for (const auto &entry : fs::directory_iterator(globals.DropSpots[0].FolderPath))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST_F(DropFaults, FullDiskKeepsTheReplacedFileAndLeavesNoPartialFile)
+{
+    setSpots({"spot"});
+    fs::permissions(temp.path(), fs::perms::all, fs::perm_options::add);
+    temp.writeFile("spot/Flower-001.jpg", "the old picture");
+    const std::string big = temp.writeFile("src/big.jpg", std::string(256 * 1024, 'b'));
+    const std::string small = temp.writeFile("src/small.png", "tiny");
+    desktop.answers = {true};
+
+    const ChildResult child = dropInChild({64 * 1024, false}, {big, small});
+    ASSERT_TRUE(child.ranToEnd) << "the program must survive a full disk";
+    EXPECT_EQ(child.report.rfind("ERROR COPYING FILE\r" + globals.DropSpots[0].FolderPath + "/Flower-001.jpg\r", 0), 0u)
+        << child.report;
+    EXPECT_EQ(readFile(globals.DropSpots[0].FolderPath + "/Flower-001.jpg"), "the old picture");
+    EXPECT_EQ(readFile(globals.DropSpots[0].FolderPath + "/Flower-002.png"), "tiny");
+    EXPECT_EQ(folderEntries(), (std::vector<std::string>{"Flower-001.jpg", "Flower-002.png"}));
+}
+
+TEST_F(DropFaults, ReadOnlyFolderIsReportedAndNothingWritten)
+{
+    setSpots({"spot"});
+    const std::string source = temp.writeFile("src/a.jpg", "picture");
+    // The child may run as "nobody": it must reach the source and the folder.
+    fs::permissions(temp.path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                     fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(temp.path() / "src", fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(source, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    fs::permissions(globals.DropSpots[0].FolderPath,
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
+
+    const ChildResult child = dropInChild({-1, true}, {source});
+    fs::permissions(globals.DropSpots[0].FolderPath, fs::perms::owner_all);
+    ASSERT_TRUE(child.ranToEnd);
+    EXPECT_EQ(child.report.rfind("ERROR COPYING FILE\r" + globals.DropSpots[0].FolderPath + "/Flower-001.jpg\r", 0), 0u)
+        << child.report;
+    EXPECT_NE(child.report.find("ermission denied"), std::string::npos) << child.report;
+    EXPECT_TRUE(folderEntries().empty());
+}
+
+} // namespace
