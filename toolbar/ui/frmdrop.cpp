@@ -1,0 +1,332 @@
+#include "frmdrop.h"
+
+#include "conversions.h"
+#include "dialoghost.h"
+#include "dropflow.h"
+#include "dropreader.h"
+#include "naming.h"
+#include "paths.h"
+#include "popupmenu.h"
+#include "qtext.h"
+#include "shellprocedures.h"
+#include "spotsquare.h"
+#include "toolbarposition.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+// A spot's colour text holds a 0x00BBGGRR value; anything unreadable paints black.
+QColor spotColor(const std::string &text)
+{
+    const auto value = static_cast<std::uint32_t>(TextToLong(text).value_or(0));
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+} // namespace
+
+frmDrop::frmDrop(AppContext &app, DialogHost &dialogs)
+    : m_app(app)
+    , m_dialogs(dialogs)
+    , timerCaption(new QTimer(this))
+    , mnuPopUp(nullptr)
+{
+    setObjectName(QStringLiteral("frmDrop"));
+    // A small caption bar with a close box only; the size is fixed below.
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    // A tool window does not keep the program running by default, but this one is the
+    // program's main window: closing it ends the program unless another window is open.
+    setAttribute(Qt::WA_QuitOnClose, true);
+    setCaption(QString());
+
+    timerCaption->setObjectName(QStringLiteral("timerCaption"));
+    timerCaption->setSingleShot(true);
+    timerCaption->setInterval(1000);
+    connect(timerCaption, &QTimer::timeout, this, [this] { setCaption(QString()); });
+
+    buildMenu();
+    addSquare(0)->resize(TwipsToPixels(500, logicalDpiX()), TwipsToPixels(500, logicalDpiY()));
+    placeAtLoad();
+    LoadSpotsFromArray();
+}
+
+frmDrop::~frmDrop() = default;
+
+void frmDrop::buildMenu()
+{
+    mnuPopUp = new PopUpMenu(this);
+    connect(mnuPopUp->mnuNewBaseName, &QAction::triggered, this, [this] { newBaseNameOn(m_currentSquare); });
+    connect(mnuPopUp->mnuNameDetails, &QAction::triggered, this, &frmDrop::openNameDetails);
+    connect(mnuPopUp->mnuConfigureDropSpots, &QAction::triggered, this,
+            [this] { m_dialogs.openConfigureDropSpots(); });
+    connect(mnuPopUp->mnuOptions, &QAction::triggered, this, [this] { m_dialogs.openOptions(); });
+    connect(mnuPopUp->mnuHelp, &QAction::triggered, this, [this] { m_dialogs.openHelp(); });
+    connect(mnuPopUp->mnuAbout, &QAction::triggered, this, [this] { m_dialogs.openAbout(); });
+    connect(mnuPopUp->mnuOpenFolder, &QAction::triggered, this, &frmDrop::openFolder);
+    connect(mnuPopUp->mnuLastFileSaved, &QAction::triggered, this, &frmDrop::openLastFileSaved);
+}
+
+SpotSquare *frmDrop::addSquare(int index)
+{
+    auto *square = new SpotSquare(index, this);
+    connect(square, &SpotSquare::rightPressed, this, &frmDrop::showMenu);
+    connect(square, &SpotSquare::doubleClicked, this, &frmDrop::newBaseNameOn);
+    connect(square, &SpotSquare::dropped, this, &frmDrop::dropOn);
+    picSpot.push_back(square);
+    return square;
+}
+
+// ---- Layout ----------------------------------------------------------------------
+
+void frmDrop::LoadSpotsFromArray()
+{
+    const Globals &g = m_app.globals;
+    // Square 0 stays; the others go. A square may be in the middle of one of its own
+    // events (a question asked during a double-click), so it is deleted once that is over.
+    while (picSpot.size() > 1) {
+        SpotSquare *square = picSpot.back();
+        picSpot.pop_back();
+        square->hide();
+        square->setParent(nullptr);
+        square->deleteLater();
+    }
+    m_layout = LayoutToolbar(g.DropSpots.size(), g.options.SpotSize, g.options.VerticalToolbar);
+    for (std::size_t i = 0; i < m_layout.squares.size(); ++i) {
+        SpotSquare *square = i < picSpot.size() ? picSpot[i] : addSquare(static_cast<int>(i));
+        square->setGeometry(squareRect(m_layout.squares[i]));
+        if (i < g.DropSpots.size()) {
+            DropSpot &spot = m_app.globals.DropSpots[i];
+            square->setColor(spotColor(spot.Color));
+            square->setTag(toQt(spot.FolderPath));
+            square->setToolTip(toQt(spot.FolderPath));
+            spot.SpotIndex = static_cast<std::int32_t>(i);
+        }
+        square->show();
+    }
+    applyWindowSize();
+}
+
+QRect frmDrop::squareRect(const TwipsRect &square) const
+{
+    // Every square gets the same whole number of pixels, so that they still touch
+    // and look alike where a side in twips is no whole number of pixels.
+    const int side = std::max(1, TwipsToPixels(m_layout.squares.front().width, logicalDpiX()));
+    const int step = std::max<std::int32_t>(1, square.width);
+    const int column = (square.left - SquaresLeft) / step;
+    const int row = square.top / step;
+    return QRect(TwipsToPixels(SquaresLeft, logicalDpiX()) + column * side, row * side, side, side);
+}
+
+QSize frmDrop::outerSizePixels() const
+{
+    return QSize(TwipsToPixels(m_layout.windowWidth, logicalDpiX()),
+                 TwipsToPixels(m_layout.windowHeight, logicalDpiY()));
+}
+
+void frmDrop::applyWindowSize()
+{
+    m_frameSize = frameGeometry().size() - geometry().size();
+    QRect squares;
+    for (const SpotSquare *square : picSpot)
+        squares |= square->geometry();
+    // The sizes allow for a caption bar of a usual height; a taller one must not hide
+    // the squares.
+    const QSize least(squares.right() + 1 + squares.left(), squares.bottom() + 1);
+    setFixedSize((outerSizePixels() - m_frameSize).expandedTo(least));
+}
+
+void frmDrop::keepSizeWithFrame()
+{
+    // The window manager tells the frame's size only once the window is shown, and
+    // may change it later (a new theme): the outer size is kept all the same.
+    if (frameGeometry().size() - geometry().size() != m_frameSize)
+        applyWindowSize();
+}
+
+bool frmDrop::IsCurrentlyVertical() const
+{
+    return m_layout.vertical;
+}
+
+int frmDrop::CurrentlySpotSize() const
+{
+    return m_layout.squares.front().width;
+}
+
+// ---- Caption ---------------------------------------------------------------------
+
+void frmDrop::setCaption(const QString &text)
+{
+    m_caption = text;
+    // With an empty title the window system would show the program's name instead.
+    setWindowTitle(text.isEmpty() ? QStringLiteral(" ") : text);
+}
+
+void frmDrop::FlashCaption(const QString &message)
+{
+    setCaption(message);
+    timerCaption->start();
+}
+
+void frmDrop::flashCaption(const std::string &message)
+{
+    FlashCaption(toQt(message));
+}
+
+void frmDrop::showProgress(int done, int total)
+{
+    timerCaption->stop();
+    setCaption(done < total ? QStringLiteral("%1 of %2").arg(done).arg(total) : QString());
+}
+
+// ---- Always on top -----------------------------------------------------------------
+
+void frmDrop::RefreshAlwaysOnTop()
+{
+    raise();
+    activateWindow();
+    m_app.desktop.pump.yieldTimes(3);
+}
+
+void frmDrop::refreshAlwaysOnTop()
+{
+    RefreshAlwaysOnTop();
+}
+
+void frmDrop::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        raise();
+    QWidget::changeEvent(event);
+}
+
+// ---- Position ----------------------------------------------------------------------
+
+QSize frmDrop::screenExtentTwips() const
+{
+    // The far edges of the whole desktop, so that a toolbar left on a second screen
+    // stays there.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect desktop = screen ? screen->virtualGeometry() : QRect(0, 0, 640, 480);
+    return QSize(int(PixelsToTwips(desktop.x() + desktop.width(), logicalDpiX())),
+                 int(PixelsToTwips(desktop.y() + desktop.height(), logicalDpiY())));
+}
+
+void frmDrop::placeAtLoad()
+{
+    ToolbarPosition place;
+    if (m_app.globals.options.RememberLocation) {
+        const QSize screen = screenExtentTwips();
+        place = KeepOnScreen(ReadToolbarPosition(m_app.desktop.settings), screen.width(), screen.height());
+    }
+    // A window's position is that of its frame.
+    move(TwipsToPixels(place.left, logicalDpiX()), TwipsToPixels(place.top, logicalDpiY()));
+}
+
+void frmDrop::saveLocation()
+{
+    if (!m_app.globals.options.RememberLocation)
+        return;
+    WriteToolbarPosition(m_app.desktop.settings,
+                         {PixelsToTwips(pos().y(), logicalDpiY()), PixelsToTwips(pos().x(), logicalDpiX())});
+}
+
+void frmDrop::closeEvent(QCloseEvent *event)
+{
+    saveLocation();
+    QWidget::closeEvent(event);
+}
+
+void frmDrop::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    keepSizeWithFrame();
+}
+
+void frmDrop::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    keepSizeWithFrame();
+}
+
+void frmDrop::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    keepSizeWithFrame();
+}
+
+// ---- Squares and menu commands -------------------------------------------------------
+
+QString frmDrop::squareFolder(int square) const
+{
+    if (square < 0 || static_cast<std::size_t>(square) >= picSpot.size())
+        return QString();
+    return picSpot[static_cast<std::size_t>(square)]->tag();
+}
+
+void frmDrop::showMenu(int square, const QPoint &globalPos)
+{
+    m_currentSquare = square;
+    const Globals &g = m_app.globals;
+    const auto p = static_cast<std::size_t>(FindSpotBySquare(g, square));
+    mnuPopUp->setLastFileSaved(p < g.DropSpots.size() ? toQt(g.DropSpots[p].LastFileSaved) : QString());
+    mnuPopUp->popup(globalPos);
+}
+
+void frmDrop::newBaseNameOn(int square)
+{
+    m_currentSquare = square;
+    NewBaseNameCommand(m_app, square);
+}
+
+void frmDrop::dropOn(int square, const QMimeData &data)
+{
+    m_currentSquare = square;
+    const std::string folder = fromQt(squareFolder(square));
+    DropPayload payload = readDrop(data, folder);
+    // Saving may ask questions. Doing it once the drop is over lets the drag source
+    // finish its drag instead of waiting for the answers.
+    QTimer::singleShot(0, this, [this, square, folder, payload = std::move(payload)] {
+        HandleDrop(m_app, square, folder, payload);
+    });
+}
+
+void frmDrop::openNameDetails()
+{
+    QWidget *dialog = m_dialogs.nameDetails(FindSpotBySquare(m_app.globals, m_currentSquare));
+    if (!dialog)
+        return;
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    const QRect self = frameGeometry();
+    const QRect other = dialog->frameGeometry();
+    const QRect screenArea = screen() ? screen()->geometry() : QRect(0, 0, 640, 480);
+    const TwipsRect toolbar{int(PixelsToTwips(self.x(), dpiX)), int(PixelsToTwips(self.y(), dpiY)),
+                            int(PixelsToTwips(self.width(), dpiX)), int(PixelsToTwips(self.height(), dpiY))};
+    const TwipsPoint place = PlaceBesideToolbar(toolbar, int(PixelsToTwips(other.width(), dpiX)),
+                                                int(PixelsToTwips(other.height(), dpiY)),
+                                                int(PixelsToTwips(screenArea.right() + 1, dpiX)),
+                                                int(PixelsToTwips(screenArea.bottom() + 1, dpiY)));
+    dialog->move(TwipsToPixels(place.left, dpiX), TwipsToPixels(place.top, dpiY));
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void frmDrop::openFolder()
+{
+    OpenWithShell(m_app.desktop, fromQt(squareFolder(m_currentSquare)));
+}
+
+void frmDrop::openLastFileSaved()
+{
+    const QString name = mnuPopUp->lastFileSaved();
+    if (name.isEmpty())
+        return;
+    OpenWithShell(m_app.desktop, Paths::join(fromQt(squareFolder(m_currentSquare)), fromQt(name)));
+}

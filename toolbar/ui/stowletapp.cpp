@@ -1,0 +1,51 @@
+#include "stowletapp.h"
+
+#include "frmdrop.h"
+#include "qtext.h"
+
+StowletApp::StowletApp(const QString &programFolder)
+    : m_programFolder(programFolder)
+    , m_desktop(QStringLiteral("Stowlet"))
+    , m_app{m_globals, m_desktop.services()}
+{
+}
+
+StowletApp::~StowletApp()
+{
+    m_app.toolbar = nullptr;
+}
+
+void StowletApp::start()
+{
+    Main(m_app, *this, fromQt(m_programFolder));
+}
+
+void StowletApp::showHelp()
+{
+    openHelp();
+}
+
+void StowletApp::showToolbar()
+{
+    m_toolbar = std::make_unique<frmDrop>(m_app, *this);
+    m_app.toolbar = m_toolbar.get();
+    // Message boxes stay above the always-on-top toolbar when they belong to it.
+    m_desktop.messageBoxes().setParentWindow(m_toolbar.get());
+    m_toolbar->show();
+}
+
+// The windows below come with the dialogs that are still to be built; until then the
+// menu entries leading to them do nothing.
+
+QWidget *StowletApp::nameDetails(int)
+{
+    return nullptr;
+}
+
+void StowletApp::openConfigureDropSpots() {}
+
+void StowletApp::openOptions() {}
+
+void StowletApp::openHelp() {}
+
+void StowletApp::openAbout() {}

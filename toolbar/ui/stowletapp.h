@@ -1,0 +1,45 @@
+#pragma once
+
+#include "appcontext.h"
+#include "dialoghost.h"
+#include "globals.h"
+#include "linuxdesktop.h"
+#include "startup.h"
+
+#include <QString>
+
+#include <memory>
+
+class frmDrop;
+
+/// The program Stowlet put together: the desktop services, the run's values and the
+/// windows. It opens each window the toolbar and start-up ask for, one method a window.
+class StowletApp final : public StartupWindows, public DialogHost
+{
+public:
+    explicit StowletApp(const QString &programFolder);
+    ~StowletApp() override;
+    StowletApp(const StowletApp &) = delete;
+    StowletApp &operator=(const StowletApp &) = delete;
+
+    /// Runs the start-up sequence, which ends by showing the toolbar.
+    void start();
+
+    // StartupWindows
+    void showHelp() override;
+    void showToolbar() override;
+
+    // DialogHost
+    QWidget *nameDetails(int spotPosition) override;
+    void openConfigureDropSpots() override;
+    void openOptions() override;
+    void openHelp() override;
+    void openAbout() override;
+
+private:
+    QString m_programFolder;
+    LinuxDesktop m_desktop;
+    Globals m_globals;
+    AppContext m_app;
+    std::unique_ptr<frmDrop> m_toolbar;
+};
