@@ -1,0 +1,31 @@
+#pragma once
+
+#include "clswaitabletimer.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+/// The uninstaller's names for itself and for the product it removes.
+namespace UninstallerNames {
+/// The program's title; also its file name without the platform's extension.
+inline constexpr const char *ProgramTitle = "StowletUninstaller";
+/// The product the install log describes.
+inline constexpr const char *ProductName = "Stowlet";
+/// The install log's file name, beside the uninstaller in the installation folder.
+inline constexpr const char *InstallLogName = "STOWLET-InstallLog.txt";
+/// The main window's name, as IsFormLoaded is asked for it.
+inline constexpr const char *MainFormName = "frmMain";
+} // namespace UninstallerNames
+
+/// The values the uninstaller shares for one run. Owned by main (or a test) and handed
+/// around by reference.
+struct Globals
+{
+    std::string AppFolder;                       ///< the running program's own folder, without a trailing separator
+    std::string InstallLogPath;                  ///< the install log this instance reads, in AppFolder
+    std::string TempFolder;                      ///< the temporary folder, without a trailing separator
+    std::string InstallPath;                     ///< the text after "INSTALLPATH=" in the log, untrimmed
+    std::unique_ptr<clsWaitableTimer> WaitTimer; ///< every pause; released before the script starts
+    std::vector<std::string> FolderList{std::string()}; ///< folder lines of the log; entry 0 starts empty
+};

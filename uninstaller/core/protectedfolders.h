@@ -1,0 +1,19 @@
+#pragma once
+
+#include "appcontext.h"
+
+#include <string>
+#include <vector>
+
+/// The install log is only a text file: whatever it names is deleted with force. These
+/// checks keep a damaged or hostile log from taking the user's own folders with it.
+
+/// The folders that must survive any removal: the user's home, the temporary folder (the
+/// desktop's and the run's) and every known folder the desktop has (desktop, pictures,
+/// programs, startup, program files and their all-users forms).
+std::vector<std::string> KeptFolders(UninstallContext &context);
+
+/// True when a forced deletion of path must not happen: path is empty or relative, is a
+/// file-system root, or is (or holds) one of keptFolders. Paths are compared after links
+/// and "." / ".." are resolved, without regard to letter case.
+bool IsProtectedFolder(const std::string &path, const std::vector<std::string> &keptFolders);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+/// The script that outlives the uninstaller: it deletes the program's last copy once the
+/// program has exited, then deletes itself. Each desktop build links its own script
+/// (the shell of the desktop decides the language).
+struct SelfRemovalScript
+{
+    std::vector<std::string> lines;
+    std::string lineEnd;     ///< what ends every line, the last one included
+    std::string interpreter; ///< the program that runs the script; empty when it runs by itself
+};
+
+/// The script for the program file programFolder + programFile, run by the process
+/// processId, written as scriptFolder + scriptName.
+SelfRemovalScript MakeSelfRemovalScript(const std::string &programFolder, const std::string &programFile,
+                                        const std::string &scriptFolder, const std::string &scriptName,
+                                        std::int64_t processId);

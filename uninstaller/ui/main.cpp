@@ -1,0 +1,9 @@
+#include "uninstallerprogram.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    return RunUninstaller(app);
+}
