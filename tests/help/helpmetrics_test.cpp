@@ -1,0 +1,57 @@
+#include "helpmetrics.h"
+
+#include <QFontDatabase>
+#include <QWidget>
+#include <QtTest>
+
+class HelpMetricsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void picksTheNamedFaceOrAFallback_data()
+    {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("named face present") << QStringList{"DejaVu Serif", "Palatino Linotype"} << "Palatino Linotype";
+        QTest::newRow("named face, other case") << QStringList{"palatino linotype"} << "Palatino Linotype";
+        QTest::newRow("first fallback present") << QStringList{"P052", "Palatino"} << "Palatino";
+        QTest::newRow("later fallback present") << QStringList{"Arial", "P052"} << "P052";
+        QTest::newRow("nothing known") << QStringList{"Arial"} << "Palatino Linotype";
+    }
+    void picksTheNamedFaceOrAFallback()
+    {
+        QFETCH(QStringList, installed);
+        QFETCH(QString, expected);
+        QCOMPARE(pickFontFamily("Palatino Linotype", {"Palatino", "P052"}, installed), expected);
+    }
+
+    void windowFontsAreInstalledFaces()
+    {
+        // Where the system has any of the fallbacks, the windows never ask for a missing face.
+        const QStringList installed = QFontDatabase::families();
+        for (const QFont &font : {sansSerifFont(8.25, true), palatinoFont(12, true)}) {
+            QVERIFY2(installed.contains(font.family(), Qt::CaseInsensitive), qPrintable(font.family()));
+            QVERIFY(font.bold());
+        }
+        QCOMPARE(palatinoFont(12, true).pointSizeF(), 12.0);
+        QCOMPARE(sansSerifFont(8.25, true).pointSizeF(), 8.25);
+    }
+
+    void twipsBecomePixelsAtTheLogicalDpi()
+    {
+        QWidget widget;
+        const int dpi = widget.logicalDpiX();
+        QCOMPARE(twipsToPixels(1440, &widget), dpi);
+        QCOMPARE(twipsToPixels(0, &widget), 0);
+        QCOMPARE(twipsToPixels(720, &widget), qRound(dpi / 2.0));
+        if (dpi == 96) {
+            QCOMPARE(twipsToPixels(15, &widget), 1);
+            QCOMPARE(twipsToPixels(200, &widget), 13);
+            QCOMPARE(twipsToPixels(600, &widget), 40);
+        }
+    }
+};
+
+QTEST_MAIN(HelpMetricsTest)
+#include "helpmetrics_test.moc"

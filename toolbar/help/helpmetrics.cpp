@@ -1,0 +1,54 @@
+#include "helpmetrics.h"
+
+#include <QFontDatabase>
+#include <QWidget>
+
+#include <cmath>
+
+int twipsToPixels(double twips, const QWidget *widget)
+{
+    return static_cast<int>(std::lround(twips * widget->logicalDpiX() / 1440.0));
+}
+
+QRect twipsRect(const QWidget *widget, double left, double top, double width, double height)
+{
+    return {twipsToPixels(left, widget), twipsToPixels(top, widget), twipsToPixels(width, widget),
+            twipsToPixels(height, widget)};
+}
+
+QString pickFontFamily(const QString &face, const QStringList &fallbacks, const QStringList &installed)
+{
+    if (installed.contains(face, Qt::CaseInsensitive))
+        return face;
+    for (const QString &fallback : fallbacks) {
+        if (installed.contains(fallback, Qt::CaseInsensitive))
+            return fallback;
+    }
+    return face;
+}
+
+QFont namedFont(const QString &face, const QStringList &fallbacks, QFont::StyleHint hint, qreal points, bool bold)
+{
+    QFont font(pickFontFamily(face, fallbacks, QFontDatabase::families()));
+    font.setStyleHint(hint);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont sansSerifFont(qreal points, bool bold)
+{
+    static const QStringList fallbacks{QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"),
+                                       QStringLiteral("DejaVu Sans"),          QStringLiteral("Liberation Sans"),
+                                       QStringLiteral("Nimbus Sans"),          QStringLiteral("Noto Sans")};
+    return namedFont(QStringLiteral("MS Sans Serif"), fallbacks, QFont::SansSerif, points, bold);
+}
+
+QFont palatinoFont(qreal points, bool bold)
+{
+    // P052 and TeX Gyre Pagella are metric-compatible Palatino designs shipped by free desktops.
+    static const QStringList fallbacks{QStringLiteral("Palatino"),       QStringLiteral("Book Antiqua"),
+                                       QStringLiteral("P052"),           QStringLiteral("TeX Gyre Pagella"),
+                                       QStringLiteral("URW Palladio L"), QStringLiteral("DejaVu Serif")};
+    return namedFont(QStringLiteral("Palatino Linotype"), fallbacks, QFont::Serif, points, bold);
+}
