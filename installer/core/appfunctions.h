@@ -1,0 +1,23 @@
+#pragma once
+
+#include "desktop.h"
+#include "setupglobals.h"
+#include "sharedcomponents.h"
+
+#include <string>
+
+/// Creates every missing folder of the path, outermost first, and records each folder it
+/// created in the install list. Folders that already exist are passed over unrecorded.
+/// The first folder that cannot be created ends it; deeper levels are not attempted.
+void CreateFolderPath(Globals &globals, const std::string &path);
+
+/// Registers one shared component silently with the desktop's registration tool and
+/// waits for the tool to end. True when the tool could be started; its own outcome is
+/// not examined.
+bool RegisterComponent(Desktop &desktop, SharedComponents &components, const std::string &componentPath);
+
+/// Places a shared component from the package in the system folder unless a file of its
+/// name is there already, and registers it after copying. An existing copy is neither
+/// replaced nor registered again. False only when the copy failed.
+bool PlaceSharedComponent(Globals &globals, Desktop &desktop, SharedComponents &components,
+                          const std::string &name);

@@ -1,0 +1,74 @@
+#include "installlog.h"
+
+#include "paths.h"
+#include "platformnames.h"
+#include "shellprocedures.h"
+#include "textfile.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+bool hasDot(const std::string &entry)
+{
+    return entry.find('.') != std::string::npos;
+}
+
+// The uninstaller tells a shortcut from an installed file by the shortcut extension
+// anywhere in the path, whatever its letter case.
+bool isShortcut(const std::string &entry)
+{
+    std::string lower = entry;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower.find(PlatformNames::shortcutExtensions().front()) != std::string::npos;
+}
+
+} // namespace
+
+std::string InstallLogName()
+{
+    return "STOWLET" + std::string("-InstallLog.txt");
+}
+
+std::string InstallLogPath(const std::string &installPath)
+{
+    return Paths::join(installPath, InstallLogName());
+}
+
+void AddToInstallList(Globals &globals, const std::string &entry)
+{
+    auto &list = globals.InstallList;
+    if (!list.empty() && list.front().empty())
+        list.front() = entry;
+    else
+        list.push_back(entry);
+}
+
+std::vector<std::string> InstallLogLines(const std::string &installPath, const std::vector<std::string> &installList)
+{
+    std::vector<std::string> lines{"INSTALLPATH=" + installPath};
+    for (const std::string &entry : installList) {
+        if (hasDot(entry) && !isShortcut(entry))
+            lines.push_back(entry);
+    }
+    for (const std::string &entry : installList) {
+        if (hasDot(entry) && isShortcut(entry))
+            lines.push_back(entry);
+    }
+    for (const std::string &entry : installList) {
+        if (!entry.empty() && !hasDot(entry))
+            lines.push_back(entry);
+    }
+    return lines;
+}
+
+void WriteInstallLog(const Globals &globals)
+{
+    if (globals.InstallPath.empty())
+        return;
+    const std::string path = InstallLogPath(globals.InstallPath);
+    if (!TextFile::writeLinesAtomically(path, InstallLogLines(globals.InstallPath, globals.InstallList)))
+        DeleteFileQuietly(path);
+}

@@ -1,0 +1,120 @@
+// The work of the install's steps: shared components, program files and shortcuts.
+
+#include "installengine.h"
+
+#include "appfunctions.h"
+#include "filecopy.h"
+#include "installlog.h"
+#include "paths.h"
+#include "programfiles.h"
+#include "shellprocedures.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A fresh copy is made with default permissions; the package's own (the run bit of the
+// programs above all) are what the installed file should have.
+void keepPermissions(const std::string &source, const std::string &destination)
+{
+    std::error_code ec;
+    const fs::perms perms = fs::status(fs::path(source), ec).permissions();
+    if (!ec)
+        fs::permissions(fs::path(destination), perms, fs::perm_options::replace, ec);
+}
+
+bool copyProgramFile(const Globals &globals, const std::string &name)
+{
+    if (globals.InstallPath.empty())
+        return false;
+    const std::string source = Paths::join(globals.SupportFolder, name);
+    const std::string destination = Paths::join(globals.InstallPath, name);
+    std::string error;
+    if (!FileCopy::copyReplacing(source, destination, error))
+        return false;
+    keepPermissions(source, destination);
+    return true;
+}
+
+void createShortcut(InstallContext &install, const std::string &targetFolder, const ShortcutSpec &shortcut)
+{
+    FormatAndCreateIcon(install, targetFolder, shortcut.LinkName, shortcut.SourceFileName, shortcut.Description,
+                        shortcut.IconName);
+}
+
+} // namespace
+
+void RegisterDlls(InstallContext &install)
+{
+    for (const std::string &name : install.components.engineComponents()) {
+        if (!PlaceSharedComponent(install.globals, install.desktop, install.components, name))
+            return;
+    }
+}
+
+void CopyFiles(InstallContext &install)
+{
+    Globals &globals = install.globals;
+    for (const std::string &name : ProgramFileNames()) {
+        if (!copyProgramFile(globals, name))
+            install.failedCopies.push_back(name);
+        AddToInstallList(globals, Paths::join(globals.InstallPath, name));
+    }
+}
+
+void CreateIcons(InstallContext &install)
+{
+    const Globals &globals = install.globals;
+    // A flag whose known folder the desktop lacks is never offered; should one be set
+    // anyway, the shortcut is skipped rather than made in whatever the current folder is.
+    const auto programGroup = [](const std::string &programs) {
+        return programs.empty() ? std::string() : Paths::join(programs, ProductName);
+    };
+    struct Choice
+    {
+        bool chosen;
+        std::string folder;
+        bool withUninstaller;
+    };
+    const Choice choices[] = {
+        {globals.StartMenuAllUsers, programGroup(globals.CommonProgramsFolder), true},
+        {globals.StartMenuThisUser, programGroup(globals.ProgramsFolder), true},
+        {globals.DesktopAllUsers, globals.CommonDesktopFolder, false},
+        {globals.DesktopThisUser, globals.DesktopFolder, false},
+    };
+    for (const Choice &choice : choices) {
+        if (!choice.chosen || choice.folder.empty())
+            continue;
+        createShortcut(install, choice.folder, ProgramShortcut());
+        if (choice.withUninstaller)
+            createShortcut(install, choice.folder, UninstallerShortcut());
+    }
+}
+
+void FormatAndCreateIcon(InstallContext &install, const std::string &m_TargetFolder, const std::string &m_LinkName,
+                         const std::string &m_SourceFileName, const std::string &m_Description,
+                         const std::string &m_IconName)
+{
+    Globals &globals = install.globals;
+    CreateFolderPath(globals, m_TargetFolder);
+    const std::string linkPath = Paths::join(m_TargetFolder, m_LinkName);
+    MakeShortcut(install.desktop, linkPath, m_Description, Paths::join(globals.InstallPath, m_SourceFileName),
+                 WindowStyle::Normal, Paths::join(globals.InstallPath, m_IconName), globals.InstallPath);
+    AddToInstallList(globals, linkPath);
+}
+
+std::vector<std::string> FilesNotInstalled(const InstallContext &install)
+{
+    std::vector<std::string> missing;
+    for (const std::string &name : ProgramFileNames()) {
+        const bool failed = std::find(install.failedCopies.begin(), install.failedCopies.end(), name) !=
+                            install.failedCopies.end();
+        if (failed || install.globals.InstallPath.empty() ||
+            !Paths::fileExists(Paths::join(install.globals.InstallPath, name)))
+            missing.push_back(name);
+    }
+    return missing;
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "fakedesktop.h"
+#include "fakemessagewait.h"
+#include "fakesharedcomponents.h"
+#include "installengine.h"
+#include "programfiles.h"
+#include "setupglobals.h"
+#include "tempfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+/// A progress window that writes down what the engine asks of it, in one list shared
+/// with the waits, so that a test sees the whole sequence in order.
+class RecordingWindow final : public ProgressWindow
+{
+public:
+    explicit RecordingWindow(std::vector<std::string> &events)
+        : m_events(events)
+    {
+    }
+    void Status(const std::string &m_Status) override { m_events.push_back("status " + m_Status); }
+    void ScrollBarPercent(std::int32_t m_Percent) override
+    {
+        m_percent = m_Percent;
+        m_events.push_back("percent " + std::to_string(m_Percent));
+    }
+    std::int32_t ScrollBarPercent() const override { return m_percent; }
+    void showBusyPointer() override { m_events.push_back("busy"); }
+    void hideWindow() override { m_events.push_back("hide"); }
+    void showCompletionMessage(const CompletionMessage &message) override
+    {
+        messages.push_back(message);
+        m_events.push_back("message " + message.text);
+        if (onMessage)
+            onMessage();
+    }
+    void closeWindow() override { m_events.push_back("close"); }
+
+    std::vector<CompletionMessage> messages;
+    std::function<void()> onMessage;
+
+private:
+    std::vector<std::string> &m_events;
+    std::int32_t m_percent = 0;
+};
+
+/// An installer run against real temporary folders: a package folder "Support" holding
+/// the eight program files, an existing program-files folder, a Start-menu programs
+/// folder and a desktop, with a fake desktop and a timer that does not really wait.
+class SetupFixture : public ::testing::Test
+{
+protected:
+    SetupFixture()
+    {
+        globals.SupportFolder = temp.makeFolder("package/Support");
+        globals.ProgramFilesFolder = temp.makeFolder("programs");
+        globals.ProgramsFolder = temp.makeFolder("applications");
+        globals.DesktopFolder = temp.makeFolder("Desktop");
+        globals.InstallPath = temp / "programs/Stowlet";
+        for (const std::string &name : ProgramFileNames())
+            temp.writeFile("package/Support/" + name, packageContent(name));
+        for (const std::string &program : {std::string("Stowlet"), std::string("StowletUninstaller")})
+            std::filesystem::permissions(temp.path() / "package/Support" / program,
+                                         std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec,
+                                         std::filesystem::perm_options::add);
+        wait.onWait = [this] { events.push_back("wait " + std::to_string(wait.waits.back())); };
+        globals.WaitTimer = std::make_unique<clsWaitableTimer>(wait);
+    }
+
+    static std::string packageContent(const std::string &name) { return "content of " + name; }
+
+    std::string installed(const std::string &name) const { return globals.InstallPath + "/" + name; }
+
+    TempFolder temp;
+    Globals globals;
+    FakeDesktop desktop;
+    FakeSharedComponents components;
+    FakeMessageWait wait;
+    std::vector<std::string> events;
+    RecordingWindow window{events};
+    InstallContext install{globals, desktop.services(), components, window};
+};
