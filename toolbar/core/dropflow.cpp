@@ -16,6 +16,9 @@ void reportCopyError(AppContext &app, const std::string &destination, const std:
 
 bool putInPlace(const DroppedItem &item, const std::string &destination, std::string &error)
 {
+    // A file the drag source wrote for this drop already lies complete in the folder.
+    if (item.movesSource() && FileCopy::moveReplacing(item.sourcePath, destination, error))
+        return true;
     if (item.isLocalFile())
         return FileCopy::copyReplacing(item.sourcePath, destination, error);
     return FileCopy::writeReplacing(*item.data, destination, error);

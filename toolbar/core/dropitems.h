@@ -1,27 +1,38 @@
 #pragma once
 
+#include "directsave.h"
+#include "temporaryfile.h"
+
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-/// One dropped thing that can be saved as a file: a local file to copy, or content the
-/// drag source handed over (a browser's picture bytes).
+/// One dropped thing that can be saved as a file: a local file to copy, a file the drag
+/// source wrote for this drop (moved into place), or content the drag source handed over
+/// (a browser's picture bytes).
 struct DroppedItem
 {
-    std::string sourcePath;                  ///< a local file, when the item is one
-    std::shared_ptr<const std::string> data; ///< the content, when the source handed it over
-    std::string fileName;                    ///< the name whose extension the saved file takes
+    std::string sourcePath;                       ///< a local file, when the item is one
+    std::shared_ptr<const std::string> data;      ///< the content, when the source handed it over
+    std::string fileName;                         ///< the name whose extension the saved file takes
+    std::shared_ptr<const TemporaryFile> written; ///< when sourcePath was written for this drop
 
     bool isLocalFile() const { return !data; }
+    /// True when the source file belongs to the drop and goes to its place by a move.
+    bool movesSource() const { return written != nullptr; }
 
-    static DroppedItem localFile(const std::string &path)
-    {
-        return DroppedItem{path, nullptr, path};
-    }
+    static DroppedItem localFile(const std::string &path) { return DroppedItem{path, nullptr, path, nullptr}; }
     static DroppedItem content(std::string bytes, std::string name)
     {
-        return DroppedItem{{}, std::make_shared<const std::string>(std::move(bytes)), std::move(name)};
+        return DroppedItem{{}, std::make_shared<const std::string>(std::move(bytes)), std::move(name), nullptr};
+    }
+    static DroppedItem writtenFile(std::shared_ptr<const TemporaryFile> file, std::string name)
+    {
+        std::string path = file->path();
+        return DroppedItem{std::move(path), nullptr, std::move(name), std::move(file)};
     }
 };
 
@@ -41,9 +52,36 @@ struct DropPayload
 /// The data formats of a drop, by MIME type, in the order the source offered them.
 using MimeFormats = std::vector<std::pair<std::string, std::string>>;
 
+/// A drop's formats as a drag source offers them: their names in its order, and a way
+/// to read one format, which a source may only produce when asked (a browser encodes a
+/// picture on request). Each format is read at most once, and only if it is needed.
+struct DropFormats
+{
+    std::vector<std::string> names;
+    std::function<std::string(const std::string &name)> read;
+};
+
+/// The direct-save exchange of the drop being read (see DirectSave); asked only when
+/// nothing ahead of it in the order yields a file.
+using DirectSaveStep = std::function<std::optional<DirectSavedFile>()>;
+
+/// The format through which a drag source offers a direct save.
+inline constexpr const char *DirectSaveFormat = "XdndDirectSave0";
+
 /// The local files of a text/uri-list (file:// addresses, percent-decoded; comments
-/// and other schemes skipped).
+/// and other schemes skipped). The list may be UTF-16.
 std::vector<std::string> LocalFilesFromUriList(const std::string &uriList);
 
-/// The items a drop's formats yield, in the order that keeps the original bytes.
+/// The items a drop's formats yield, in the order that keeps the original bytes:
+/// local files (text/uri-list); else the file a browser hands over as
+/// application/octet-stream; else the file the source writes by direct save; else
+/// picture data (image/png, image/jpeg, other image types, application/x-qt-image),
+/// as the source encoded it. Nothing is fetched from the network: a web address alone
+/// yields nothing. A handed-over item is named, for its extension, after the direct
+/// save's suggestion, the browser's file name, the last segment of the picture's
+/// address, or else its content type; where the bytes' own type disagrees with that
+/// name's extension, the extension of the bytes' type is used.
+DropPayload ReadDropItems(const DropFormats &formats, const DirectSaveStep &directSave = {});
+
+/// ReadDropItems over formats already read (no direct save).
 DropPayload ExtractDropItems(const MimeFormats &formats);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directsave.h"
 #include "dropitems.h"
 
 #include <string>
@@ -7,5 +8,11 @@
 class QMimeData;
 
 /// Turns what a drag source offers into the items the drop flow saves. folder is the
-/// target spot's folder (a drag source may be asked to write its file there).
+/// target spot's folder: a drag source that saves directly (a browser on X11) is asked
+/// to write its file there. Call it while the drop is being delivered: the drop's data,
+/// and the drag source's attention, last only that long. Uses the desktop's installed
+/// direct save.
 DropPayload readDrop(const QMimeData &mime, const std::string &folder);
+
+/// The same with the given direct save (none: the drop is read from its data alone).
+DropPayload readDrop(const QMimeData &mime, const std::string &folder, DirectSave *directSave);
