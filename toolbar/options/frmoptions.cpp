@@ -216,19 +216,18 @@ QGroupBox *frmOptions::buildHelpFrame()
 
 void frmOptions::watchForHelp()
 {
-    // Moves over a control with help show its help; moves over the bare background clear
-    // it; the frames and buttons keep whatever was shown, so their moves stop there.
+    // A move over a control with help shows its help and goes no further; a move over the
+    // bare background clears it. Frames and buttons do not track the mouse, so moves over
+    // them stop there and the last help stays.
     for (QWidget *control : std::initializer_list<QWidget *>{chkSameBaseNames, chkAlignVertically, chkRememberLocation,
                                                              chkPromptNewBaseName, chkAutoStart, chkPlaySounds,
-                                                             lblMaxLength, txtMaxLength, m_background}) {
+                                                             lblMaxLength, txtMaxLength}) {
         control->setMouseTracking(true);
+        control->setAttribute(Qt::WA_NoMousePropagation);
         control->installEventFilter(this);
     }
-    for (QWidget *keeper : std::initializer_list<QWidget *>{chkSameBaseNames, chkAlignVertically, chkRememberLocation,
-                                                            chkPromptNewBaseName, chkAutoStart, chkPlaySounds,
-                                                            lblMaxLength, txtMaxLength, frameSize, frameHelp, cmdSave,
-                                                            cmdCancel})
-        keeper->setAttribute(Qt::WA_NoMousePropagation);
+    m_background->setMouseTracking(true);
+    m_background->installEventFilter(this);
 }
 
 bool frmOptions::eventFilter(QObject *watched, QEvent *event)
