@@ -23,6 +23,10 @@ LoadOutcome LoadUninstaller(UninstallContext &context);
 /// The system's temporary folder as the desktop reports it (usually with a trailing separator).
 std::string GetTempFolder(UninstallContext &context);
 
+/// The temporary folder to use: the reported one without its trailing separator, or, when no
+/// folder of that name exists, the root of appFolder's drive.
+std::string SettleTempFolder(const std::string &reported, const std::string &appFolder);
+
 /// True when both texts name the same folder, ignoring letter case and trailing separators,
 /// or when both name one existing folder by different paths (links).
 bool IsSameFolder(const std::string &first, const std::string &second);

@@ -45,6 +45,8 @@ LogLineKind ClassifyLogLine(const std::string &line)
 
 bool ReadInstallLog(const std::string &path, const std::function<void(const std::string &)> &handle)
 {
+    if (!Paths::fileExists(path))
+        return false;
     std::ifstream log(path, std::ios::binary);
     if (!log)
         return false;

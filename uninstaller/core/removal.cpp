@@ -93,6 +93,13 @@ void RemoveFolder(UninstallContext &context, const std::string &path)
         return;
     EventPump &pump = context.desktop.pump;
     const fs::path folder(path);
+    if (isLink(folder)) {
+        // A link to a folder goes as a link; what it points at is not the install's.
+        std::error_code ignored;
+        fs::remove(folder, ignored);
+        pump.yield();
+        return;
+    }
     pump.yield();
     Pause(context, 100);
     makeFolderWritable(folder);

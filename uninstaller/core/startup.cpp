@@ -62,6 +62,13 @@ std::string GetTempFolder(UninstallContext &context)
     return context.desktop.folders.tempFolder();
 }
 
+std::string SettleTempFolder(const std::string &reported, const std::string &appFolder)
+{
+    if (Paths::folderExists(reported))
+        return Paths::withoutTrailingSeparator(reported);
+    return Paths::withoutTrailingSeparator(fs::path(appFolder).root_path().string());
+}
+
 bool IsSameFolder(const std::string &first, const std::string &second)
 {
     if (lowerCase(withoutTrailingSeparators(first)) == lowerCase(withoutTrailingSeparators(second)))
@@ -85,12 +92,7 @@ LoadOutcome LoadUninstaller(UninstallContext &context)
         return LoadOutcome::EndProgram;
     }
 
-    globals.TempFolder = GetTempFolder(context);
-    if (!Paths::folderExists(globals.TempFolder)) {
-        // No temporary folder: the root of the program's own drive takes its place.
-        globals.TempFolder = fs::path(globals.AppFolder).root_path().string();
-    }
-    globals.TempFolder = Paths::withoutTrailingSeparator(globals.TempFolder);
+    globals.TempFolder = SettleTempFolder(GetTempFolder(context), globals.AppFolder);
 
     if (IsSameFolder(globals.AppFolder, globals.TempFolder))
         return LoadOutcome::WaitForUser;

@@ -1,0 +1,162 @@
+#include "uninstallfixture.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using StartupTest = UninstallTest;
+
+TEST_F(StartupTest, InstanceInTheInstallationFolderCopiesLogAndProgramAndStartsTheCopy)
+{
+    runFromInstallFolder();
+
+    EXPECT_EQ(LoadUninstaller(context), LoadOutcome::EndProgram);
+
+    EXPECT_TRUE(fake.dialogs.empty());
+    EXPECT_EQ(readFile(install.logInTemp()), readFile(install.logInInstallFolder()));
+    EXPECT_EQ(readFile(install.programInTemp()), readFile(install.programInInstallFolder()));
+    EXPECT_NE(fs::status(install.programInTemp()).permissions() & fs::perms::owner_exec, fs::perms::none)
+        << "the copy must still be a program";
+    ASSERT_EQ(fake.started.size(), 1u);
+    EXPECT_EQ(fake.started[0].program, install.programInTemp());
+    EXPECT_TRUE(fake.started[0].arguments.empty());
+    EXPECT_EQ(fake.started[0].style, WindowStyle::Normal);
+    EXPECT_FALSE(fake.started[0].waited);
+    EXPECT_EQ(wait.waits, (std::vector<std::int64_t>{300, 1000}));
+    EXPECT_EQ(globals.InstallLogPath, install.logInInstallFolder());
+    EXPECT_EQ(globals.TempFolder, install.temp) << "without its trailing separator";
+    EXPECT_TRUE(exists(install.installFolder)) << "the first instance removes nothing";
+}
+
+TEST_F(StartupTest, CopyInTheTemporaryFolderWaitsForContinue)
+{
+    runFromTemp();
+
+    EXPECT_EQ(LoadUninstaller(context), LoadOutcome::WaitForUser);
+
+    EXPECT_TRUE(fake.dialogs.empty());
+    EXPECT_TRUE(fake.started.empty());
+    EXPECT_EQ(globals.InstallLogPath, install.logInTemp());
+    EXPECT_NE(globals.WaitTimer, nullptr);
+    EXPECT_TRUE(exists(install.installFolder));
+}
+
+TEST_F(StartupTest, CopyRecognisesTheTemporaryFolderReportedWithSeveralTrailingSeparators)
+{
+    runFromTemp();
+    fake.temp = install.temp + "//";
+
+    EXPECT_EQ(LoadUninstaller(context), LoadOutcome::WaitForUser);
+    EXPECT_TRUE(fake.started.empty());
+}
+
+TEST_F(StartupTest, CopyRecognisesTheTemporaryFolderReachedThroughALink)
+{
+    const std::string link = root / "link to tmp";
+    fs::create_directory_symlink(install.temp, link);
+    runFromTemp();
+    fake.temp = link + "/";
+
+    EXPECT_EQ(LoadUninstaller(context), LoadOutcome::WaitForUser) << "else the copy would relaunch itself forever";
+    EXPECT_TRUE(fake.started.empty());
+}
+
+TEST_F(StartupTest, MissingLogNamesTheExpectedPathAndChangesNothing)
+{
+    for (const bool inTemp : {false, true}) {
+        SCOPED_TRACE(inTemp ? "started in the temporary folder" : "started in the installation folder");
+        fake.dialogs.clear();
+        fake.messages.clear();
+        if (inTemp) {
+            fs::copy_file(install.programInInstallFolder(), install.programInTemp(),
+                          fs::copy_options::overwrite_existing);
+            fake.executable = install.programInTemp();
+        } else {
+            fs::remove(install.logInInstallFolder());
+            runFromInstallFolder();
+        }
+        const auto before = treeOf(root.str());
+
+        EXPECT_EQ(LoadUninstaller(context), LoadOutcome::EndProgram);
+
+        const std::string expected = (inTemp ? install.temp : install.installFolder) + "/STOWLET-InstallLog.txt";
+        EXPECT_EQ(fake.messages, std::vector<std::string>{"No Install Log Found.\rExpected location: " + expected +
+                                                          "\rThe uninstallation can not continue."});
+        EXPECT_TRUE(fake.started.empty());
+        EXPECT_EQ(treeOf(root.str()), before);
+    }
+}
+
+TEST_F(StartupTest, LogThatCannotBeCopiedStopsBeforeTheProgramIsCopied)
+{
+    fs::create_directories(install.logInTemp()); // a folder where the copy must go
+    runFromInstallFolder();
+
+    EXPECT_EQ(LoadUninstaller(context), LoadOutcome::EndProgram);
+
+    EXPECT_EQ(fake.messages, std::vector<std::string>{"Unable to copy log to temp folder.\r" + install.logInTemp()});
+    EXPECT_FALSE(exists(install.programInTemp()));
+    EXPECT_TRUE(fake.started.empty());
+    EXPECT_EQ(wait.waits, std::vector<std::int64_t>{300});
+}
+
+TEST_F(StartupTest, ProgramThatCannotBeCopiedLeavesTheLogCopyAndStartsNothing)
+{
+    fs::create_directories(install.programInTemp());
+    runFromInstallFolder();
+
+    EXPECT_EQ(LoadUninstaller(context), LoadOutcome::EndProgram);
+
+    EXPECT_EQ(fake.messages,
+              std::vector<std::string>{"Unable to copy uninstaller to temp folder.\r" + install.programInTemp()});
+    EXPECT_TRUE(exists(install.logInTemp()));
+    EXPECT_TRUE(fake.started.empty());
+}
+
+TEST_F(StartupTest, RelaunchReplacesAnEarlierCopy)
+{
+    std::ofstream(install.programInTemp()) << "left over from an earlier run";
+    std::ofstream(install.logInTemp()) << "old log";
+    runFromInstallFolder();
+
+    LoadUninstaller(context);
+
+    EXPECT_EQ(readFile(install.programInTemp()), readFile(install.programInInstallFolder()));
+    EXPECT_EQ(readFile(install.logInTemp()), readFile(install.logInInstallFolder()));
+    EXPECT_EQ(fake.started.size(), 1u);
+}
+
+TEST(TempFolderTest, ReportedFolderLosesItsTrailingSeparatorAndAMissingOneGivesTheRoot)
+{
+    TempFolder temp;
+    EXPECT_EQ(SettleTempFolder(temp.str() + "/", "/opt/Stowlet"), temp.str());
+    EXPECT_EQ(SettleTempFolder(temp.str(), "/opt/Stowlet"), temp.str());
+    EXPECT_EQ(SettleTempFolder(temp / "missing", "/opt/Stowlet"), "/");
+    EXPECT_EQ(SettleTempFolder("", "/opt/Stowlet"), "/");
+}
+
+TEST(SameFolderTest, LetterCaseAndTrailingSeparatorsDoNotCount)
+{
+    struct Case
+    {
+        const char *first;
+        const char *second;
+        bool same;
+    };
+    const Case cases[] = {
+        {"/tmp", "/tmp", true},
+        {"/tmp/", "/tmp", true},
+        {"/tmp", "/TMP/", true},
+        {"/Tmp/Work", "/tmp/work", true},
+        {"/", "/", true}, // the copy started from the root when there is no temporary folder
+        {"/tmp", "/tmp/x", false},
+        {"/tmp/x", "/tmp/y", false},
+        {"/opt/Stowlet", "/tmp", false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(IsSameFolder(c.first, c.second), c.same) << c.first << " vs " << c.second;
+}
+
+} // namespace

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "appcontext.h"
+#include "fakedesktop.h"
+#include "tempfolder.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+/// Waits that return at once and remember how long they were asked to be.
+class InstantWait final : public MessageWaitPlatform
+{
+public:
+    std::vector<std::int64_t> waits; ///< milliseconds of every armed wait, in order
+
+    Handle createTimer(const std::string &) override { return m_next++; }
+    bool armTimer(Handle, std::int64_t dueTime) override
+    {
+        waits.push_back(-dueTime / 10000);
+        return true;
+    }
+    WaitResult waitForTimerOrInput(Handle) override { return WaitResult::TimerSignalled; }
+    void pumpEvents() override {}
+    void closeTimer(Handle) override {}
+    std::string programName() override { return "StowletUninstaller"; }
+
+private:
+    Handle m_next = 1;
+};
+
+/// The window side, recorded.
+class RecordingHost final : public UninstallerHost
+{
+public:
+    bool loaded = true;
+    std::vector<std::string> calls;
+    std::int64_t pid = 4242;
+
+    bool isFormLoaded(const std::string &name) override { return loaded && name == "frmMain"; }
+    void showWorking() override { calls.push_back("showWorking"); }
+    void setScreenBusy(bool busy) override { calls.push_back(busy ? "screenBusy" : "screenNormal"); }
+    void hideForm() override { calls.push_back("hide"); }
+    void unloadForm() override
+    {
+        calls.push_back("unload");
+        loaded = false;
+    }
+    std::int64_t processId() override { return pid; }
+};
+
+/// A home with the desktop's folders, an installation of Stowlet laid out as Setup leaves it
+/// (files, desktop entries, created folders, the log) and a temporary folder, all real and
+/// all inside one test folder. Paths hold spaces on purpose.
+class Installation
+{
+public:
+    explicit Installation(const TempFolder &root);
+
+    std::string home, desktop, pictures, programs, startup, programFiles, temp;
+    std::string createdParent; ///< folder the install created around the installation folder
+    std::string installFolder;
+    std::string groupFolder; ///< program group the install created for its menu entries
+    std::vector<std::string> installedFiles;
+    std::vector<std::string> shortcuts;
+    std::vector<std::string> logLines; ///< as Setup writes them, INSTALLPATH line first
+
+    /// Makes every file, entry and folder and writes the log into the installation folder.
+    void layOut() const;
+
+    /// Points the fake desktop's folders at this home.
+    void describeTo(FakeDesktop &desktop) const;
+
+    /// The log lines Setup writes for recorded entries: the install-path line, then the
+    /// three groups of the log format.
+    static std::vector<std::string> logGroupsOf(const std::string &installPath,
+                                                const std::vector<std::string> &recorded);
+
+    /// Writes lines as an install log with CR LF line ends.
+    static void writeLog(const std::string &path, const std::vector<std::string> &lines);
+
+    std::string logInInstallFolder() const;
+    std::string logInTemp() const;
+    std::string programInInstallFolder() const;
+    std::string programInTemp() const;
+};
+
+/// Every entry below a folder (relative path, "/" after folders), for before/after comparisons.
+std::vector<std::string> treeOf(const std::string &folder);
