@@ -34,7 +34,8 @@ QString hardVersion()
 } // namespace
 
 frmAbout::frmAbout(Shell &shell, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_shell(shell)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_shell(shell)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setFixedSize(twipsToPixels(6105, this), twipsToPixels(6600, this));

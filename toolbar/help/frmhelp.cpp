@@ -55,6 +55,7 @@ frmHelp::frmHelp(EventPump &pump, QWidget *parent)
         lstTopics->addItem(localText(topic.entry));
     connect(lstTopics, &QListWidget::currentRowChanged, this, &frmHelp::onTopicSelected);
     lstTopics->setCurrentRow(0);
+    fitListToWholeRows();
 }
 
 frmHelp::~frmHelp() = default;
@@ -165,10 +166,30 @@ void frmHelp::ShowOptions()
     showTopicText("OPTIONS");
 }
 
+void frmHelp::fitListToWholeRows()
+{
+    // Like a classic list box, show whole entries only: no half-cut row at the bottom edge.
+    const int rowHeight = lstTopics->sizeHintForRow(0);
+    const int frame = 2 * lstTopics->frameWidth();
+    const int rows = (lstTopics->height() - frame) / qMax(1, rowHeight);
+    if (rowHeight > 0 && rows > 0)
+        lstTopics->resize(lstTopics->width(), rows * rowHeight + frame);
+}
+
 void frmHelp::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     fitControls();
+}
+
+bool frmHelp::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    // The window manager frames the window after its first resize, without resizing it again:
+    // the outer size the margins are measured from is known once the window is moved or activated.
+    if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate)
+        fitControls();
+    return handled;
 }
 
 void frmHelp::fitControls()

@@ -39,12 +39,14 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void buildControls();
     void onTopicSelected();
     void showTopicText(std::string_view key);
     void fitControls();
+    void fitListToWholeRows();
 
     QLabel *Label1;
     QListWidget *lstTopics;

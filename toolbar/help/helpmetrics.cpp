@@ -16,12 +16,30 @@ QRect twipsRect(const QWidget *widget, double left, double top, double width, do
             twipsToPixels(height, widget)};
 }
 
+namespace {
+// The font database names a family that several foundries ship as "Family [Foundry]".
+QString withoutFoundry(const QString &family)
+{
+    const qsizetype bracket = family.indexOf(QLatin1String(" ["));
+    return bracket < 0 ? family : family.left(bracket);
+}
+
+bool isInstalled(const QString &family, const QStringList &installed)
+{
+    for (const QString &entry : installed) {
+        if (withoutFoundry(entry).compare(family, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+} // namespace
+
 QString pickFontFamily(const QString &face, const QStringList &fallbacks, const QStringList &installed)
 {
-    if (installed.contains(face, Qt::CaseInsensitive))
+    if (isInstalled(face, installed))
         return face;
     for (const QString &fallback : fallbacks) {
-        if (installed.contains(fallback, Qt::CaseInsensitive))
+        if (isInstalled(fallback, installed))
             return fallback;
     }
     return face;
