@@ -23,10 +23,7 @@ protected:
     /// The copy in the temporary folder, with the log copied beside it as the relaunch leaves it.
     void runFromTemp()
     {
-        std::filesystem::copy_file(install.programInInstallFolder(), install.programInTemp(),
-                                   std::filesystem::copy_options::overwrite_existing);
-        std::filesystem::copy_file(install.logInInstallFolder(), install.logInTemp(),
-                                   std::filesystem::copy_options::overwrite_existing);
+        install.copyToTemp();
         fake.executable = install.programInTemp();
     }
 

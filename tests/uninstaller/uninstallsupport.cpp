@@ -63,6 +63,12 @@ void Installation::layOut() const
     writeLog(logInInstallFolder(), logLines);
 }
 
+void Installation::copyToTemp() const
+{
+    fs::copy_file(programInInstallFolder(), programInTemp(), fs::copy_options::overwrite_existing);
+    fs::copy_file(logInInstallFolder(), logInTemp(), fs::copy_options::overwrite_existing);
+}
+
 void Installation::describeTo(FakeDesktop &fake) const
 {
     fake.home = home;

@@ -68,6 +68,9 @@ public:
     /// Makes every file, entry and folder and writes the log into the installation folder.
     void layOut() const;
 
+    /// Copies the program and the log into the temporary folder, as the relaunch does.
+    void copyToTemp() const;
+
     /// Points the fake desktop's folders at this home.
     void describeTo(FakeDesktop &desktop) const;
 
