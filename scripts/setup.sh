@@ -7,6 +7,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libcanberra-dev
+    libxcb1-dev
     libgtest-dev
     xvfb xauth x11-apps x11-utils xdotool imagemagick
     fonts-dejavu-core

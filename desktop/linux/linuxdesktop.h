@@ -8,6 +8,7 @@
 #include "qtmessageboxes.h"
 #include "qtsettingsstore.h"
 #include "qtshell.h"
+#include "x11directsave.h"
 
 /// Owns the real desktop services of a Linux session for one program.
 class LinuxDesktop
@@ -15,6 +16,7 @@ class LinuxDesktop
 public:
     /// title: the caption of the program's message boxes.
     explicit LinuxDesktop(const QString &title);
+    ~LinuxDesktop();
     LinuxDesktop(const LinuxDesktop &) = delete;
     LinuxDesktop &operator=(const LinuxDesktop &) = delete;
 
@@ -29,5 +31,6 @@ private:
     DesktopEntryWriter m_shortcuts;
     QtSettingsStore m_settings;
     QtEventPump m_pump;
+    X11DirectSave m_directSave;
     Desktop m_desktop;
 };

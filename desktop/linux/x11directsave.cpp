@@ -1,0 +1,152 @@
+#include "x11directsave.h"
+
+#include "filewritewatch.h"
+#include "paths.h"
+
+#include <QGuiApplication>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <sys/stat.h>
+#include <xcb/xcb.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A browser downloads the picture into the file after answering; how long a drop may
+// wait for that before it falls back to the picture data.
+constexpr auto QuietLimit = 3000ms;
+constexpr auto TotalLimit = 30000ms;
+
+template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
+
+xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
+{
+    const auto cookie = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    const ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
+    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+}
+
+xcb_window_t selectionOwner(xcb_connection_t *connection, xcb_atom_t selection)
+{
+    const auto cookie = xcb_get_selection_owner(connection, selection);
+    const ReplyPtr<xcb_get_selection_owner_reply_t> reply(xcb_get_selection_owner_reply(connection, cookie, nullptr),
+                                                          &std::free);
+    return reply ? reply->owner : static_cast<xcb_window_t>(XCB_WINDOW_NONE);
+}
+
+// The text of a window property, or nothing when the window does not have it.
+std::optional<std::string> readProperty(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t property)
+{
+    xcb_generic_error_t *error = nullptr;
+    const auto cookie = xcb_get_property(connection, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 4096);
+    const ReplyPtr<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection, cookie, &error), &std::free);
+    std::free(error);
+    if (!reply || reply->type == XCB_ATOM_NONE)
+        return std::nullopt;
+    if (reply->format != 8)
+        return std::string();
+    const auto *value = static_cast<const char *>(xcb_get_property_value(reply.get()));
+    std::string text(value, static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
+    return text.substr(0, text.find('\0'));
+}
+
+bool writeProperty(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t property, xcb_atom_t type,
+                   const std::string &text)
+{
+    const auto cookie = xcb_change_property_checked(connection, XCB_PROP_MODE_REPLACE, window, property, type, 8,
+                                                    static_cast<std::uint32_t>(text.size()), text.data());
+    xcb_generic_error_t *error = xcb_request_check(connection, cookie);
+    std::free(error);
+    return error == nullptr;
+}
+
+// file:///path with every byte outside the unreserved set percent-encoded. No host
+// name: a source compares a named host with its own and refuses on a mismatch.
+std::string fileUri(const std::string &path)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string uri = "file://";
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) || c == '/' || c == '-' || c == '.' || c == '_' || c == '~') {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += digits[byte >> 4];
+            uri += digits[byte & 15];
+        }
+    }
+    return uri;
+}
+
+// A hidden name in the folder that nothing uses yet. The file is not created here: a
+// source that finds its target taken writes a file of another name instead.
+std::string unusedTemporaryPath(const std::string &folder)
+{
+    std::random_device random;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        char name[40];
+        std::snprintf(name, sizeof name, ".stowlet-drop-%08x.part", static_cast<unsigned>(random()));
+        const std::string path = Paths::join(folder, name);
+        struct stat info
+        {
+        };
+        if (::lstat(path.c_str(), &info) != 0 && errno == ENOENT)
+            return path;
+    }
+    return {};
+}
+
+mode_t currentUmask()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0)
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
+} // namespace
+
+std::optional<DirectSavedFile> X11DirectSave::saveInto(const std::string &folder,
+                                                       const std::function<std::string()> &requestWrite)
+{
+    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return std::nullopt;
+    const xcb_atom_t property = internAtom(connection, "XdndDirectSave0");
+    const xcb_window_t source = selectionOwner(connection, internAtom(connection, "XdndSelection"));
+    if (property == XCB_ATOM_NONE || source == XCB_WINDOW_NONE)
+        return std::nullopt;
+    const std::optional<std::string> suggestedName = readProperty(connection, source, property);
+    const std::string path = unusedTemporaryPath(folder);
+    if (!suggestedName || path.empty())
+        return std::nullopt;
+
+    FileWriteWatch watch(folder, Paths::fileName(path));
+    if (!writeProperty(connection, source, property, internAtom(connection, "text/plain"), fileUri(path)))
+        return std::nullopt;
+    const std::string answer = requestWrite();
+    if (answer.rfind('S', 0) == 0 && watch.waitUntilWritten(QuietLimit, TotalLimit)) {
+        // Browsers write the file for the owner alone; it becomes an ordinary file of the user's.
+        ::chmod(path.c_str(), 0666 & ~currentUmask());
+        return DirectSavedFile{path, *suggestedName};
+    }
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    return std::nullopt;
+}

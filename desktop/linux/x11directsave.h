@@ -1,0 +1,16 @@
+#pragma once
+
+#include "directsave.h"
+
+/// The direct-save protocol (XDS) of X11 drops. The drag source is the owner of the
+/// XdndSelection selection; it keeps the file name it suggests in its window's
+/// XdndDirectSave0 property. The target replaces that name with the file:// address of
+/// the file it wants, then asks for the drop's XdndDirectSave0 data: the source writes
+/// the file and answers "S" (saved), "F" (cannot; use the other formats) or "E" (error).
+/// Outside an X11 session there is no direct save.
+class X11DirectSave final : public DirectSave
+{
+public:
+    std::optional<DirectSavedFile> saveInto(const std::string &folder,
+                                            const std::function<std::string()> &requestWrite) override;
+};
