@@ -1,0 +1,197 @@
+// The direct-save exchange (XDS) against a real X11 drag source: xdssource offers a
+// browser's recorded formats to a window of this program and writes the picture when
+// asked, as Firefox does. Runs on a virtual X display (run-on-xvfb.sh).
+
+#include "dropflow.h"
+#include "dropreader.h"
+#include "linuxdesktop.h"
+#include "recordeddrop.h"
+#include "toolbarfixture.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Accepts every drag, reads the drop while it is delivered and saves it right after, as
+// the toolbar's squares do.
+class DropTarget final : public QWidget
+{
+public:
+    DropTarget(std::string folder, std::function<void(const DropPayload &)> save)
+        : m_folder(std::move(folder)), m_save(std::move(save))
+    {
+        setAcceptDrops(true);
+        resize(160, 120);
+    }
+
+    std::vector<std::string> formats;
+    std::optional<DropPayload> payload;
+    int saved = 0;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override { event->acceptProposedAction(); }
+    void dragMoveEvent(QDragMoveEvent *event) override { event->acceptProposedAction(); }
+    void dropEvent(QDropEvent *event) override
+    {
+        formats.clear();
+        for (const QString &format : event->mimeData()->formats())
+            formats.push_back(format.toStdString());
+        payload = readDrop(*event->mimeData(), m_folder);
+        event->acceptProposedAction();
+        QTimer::singleShot(0, this, [this, dropped = *payload] {
+            m_save(dropped);
+            ++saved;
+        });
+    }
+
+private:
+    std::string m_folder;
+    std::function<void(const DropPayload &)> m_save;
+};
+
+class XdsDrop : public ToolbarFixture
+{
+protected:
+    void SetUp() override
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            GTEST_SKIP() << "needs an X11 display";
+        setSpots({"spot"});
+        folder = globals.DropSpots[0].FolderPath;
+        target = std::make_unique<DropTarget>(
+            folder, [this](const DropPayload &payload) { HandleDrop(app, 0, folder, payload); });
+        target->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(target.get()));
+    }
+
+    /// Drops the recorded formats onto the target from another X client, which saves
+    /// them; returns what the source reported. The payload read is in target->payload.
+    QString dropFrom(const std::string &recording, const QStringList &directSave)
+    {
+        const QPoint at = target->mapToGlobal(target->rect().center());
+        QProcess source;
+        source.setProcessChannelMode(QProcess::MergedChannels);
+        source.start(QStringLiteral(XDS_SOURCE), QStringList{"--target", QString::number(target->winId()), "--at",
+                                                             QStringLiteral("%1,%2").arg(at.x()).arg(at.y()),
+                                                             "--fixture", QString::fromStdString(fixture(recording))} +
+                                                     directSave);
+        const int savedBefore = target->saved;
+        const bool finished = QTest::qWaitFor(
+            [&] { return target->saved > savedBefore && source.state() == QProcess::NotRunning; }, 30000);
+        source.waitForFinished(1000);
+        const QString report = QString::fromUtf8(source.readAll());
+        EXPECT_TRUE(finished) << report.toStdString();
+        EXPECT_EQ(source.exitCode(), 0) << report.toStdString();
+        return report;
+    }
+
+    std::vector<std::string> folderContents() const
+    {
+        std::vector<std::string> names;
+        for (const auto &entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    unsigned modeOf(const std::string &path) const
+    {
+        struct stat info
+        {
+        };
+        ::stat(path.c_str(), &info);
+        return info.st_mode & 0777;
+    }
+
+    std::string folder;
+    std::unique_ptr<DropTarget> target;
+    LinuxDesktop linuxDesktop{QStringLiteral("xdsdrop_test")};
+};
+
+QStringList firefoxSaving(const std::string &name, const std::string &picture, const char *answer = "S")
+{
+    return {"--xds-name",       QString::fromStdString(name),
+            "--xds-file",       QString::fromStdString(fixture(picture)),
+            "--xds-answer",     answer,
+            "--write-delay-ms", "300"};
+}
+
+TEST_F(XdsDrop, FirefoxWritesTheOriginalWhichIsMovedToItsNumberedName)
+{
+    const QString report = dropFrom("firefox-x11-jpeg", firefoxSaving("kitten.jpg", "originals/kitten.jpg"));
+    EXPECT_EQ(target->formats, formatNames(recordedDrop("firefox-x11-jpeg"))) << "Qt sees the drop as recorded";
+    EXPECT_TRUE(report.contains("answered S")) << report.toStdString();
+    ASSERT_EQ(target->payload->items.size(), 1u);
+    EXPECT_TRUE(target->payload->items[0].movesSource());
+    EXPECT_EQ(folderContents(), std::vector<std::string>{"Flower-001.jpg"});
+    EXPECT_EQ(readFile(folder + "/Flower-001.jpg"), readFile(fixture("originals/kitten.jpg")));
+    EXPECT_EQ(modeOf(folder + "/Flower-001.jpg"), 0644u) << "the browser's 0600 becomes the user's usual mode";
+    EXPECT_FALSE(report.contains("asked image/")) << "no picture encoded for nothing";
+}
+
+TEST_F(XdsDrop, TheSuggestedNameGivesTheExtension)
+{
+    dropFrom("firefox-x11-png-query", firefoxSaving("Puppy Large.PNG", "originals/puppy.png"));
+    EXPECT_EQ(folderContents(), std::vector<std::string>{"Flower-001.PNG"});
+    EXPECT_EQ(readFile(folder + "/Flower-001.PNG"), readFile(fixture("originals/puppy.png")));
+}
+
+TEST_F(XdsDrop, ALinkedPictureStillSavesThePicture)
+{
+    dropFrom("firefox-x11-linked-image", firefoxSaving("kitten.jpg", "originals/kitten.jpg"));
+    EXPECT_EQ(readFile(folder + "/Flower-001.jpg"), readFile(fixture("originals/kitten.jpg")));
+}
+
+TEST_F(XdsDrop, AFailedDirectSaveFallsBackToThePictureAndLeavesNothing)
+{
+    for (const char *answer : {"F", "E", "refuse"}) {
+        const QString report =
+            dropFrom("firefox-x11-jpeg", firefoxSaving("kitten.jpg", "originals/kitten.jpg", answer));
+        EXPECT_TRUE(report.contains("asked XdndDirectSave0")) << answer;
+        ASSERT_EQ(target->payload->items.size(), 1u) << answer;
+        EXPECT_FALSE(target->payload->items[0].isLocalFile()) << answer;
+    }
+    EXPECT_EQ(folderContents(), (std::vector<std::string>{"Flower-001.png", "Flower-002.png", "Flower-003.png"}))
+        << "no file of the source's left";
+    EXPECT_EQ(readFile(folder + "/Flower-003.png"), readFile(fixture("firefox-x11-jpeg/11.bin")));
+}
+
+TEST_F(XdsDrop, NoSuggestedNameMeansNoDirectSave)
+{
+    const QString report = dropFrom("firefox-x11-jpeg", {});
+    EXPECT_FALSE(report.contains("asked XdndDirectSave0")) << report.toStdString();
+    EXPECT_EQ(folderContents(), std::vector<std::string>{"Flower-001.png"});
+}
+
+TEST_F(XdsDrop, ChromiumHandsTheOriginalOverWithoutDirectSave)
+{
+    const QString report = dropFrom("chromium-x11-jpeg", {"--xds-name", "", "--xds-answer", "F"});
+    EXPECT_EQ(target->formats, formatNames(recordedDrop("chromium-x11-jpeg")));
+    EXPECT_FALSE(report.contains("asked XdndDirectSave0")) << report.toStdString();
+    EXPECT_EQ(folderContents(), std::vector<std::string>{"Flower-001.jpg"});
+    EXPECT_EQ(readFile(folder + "/Flower-001.jpg"), readFile(fixture("originals/kitten.jpg")));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    ::umask(022);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
