@@ -44,11 +44,11 @@ TEST(DropText, DecodesUtf8AndUtf16)
         {std::string("\xFE\xFF\0a\0b", 6), true, "ab"},
         {std::string("\0a\0b", 4), false, "ab"},
         {std::string("\xE9\0", 2), true, "\xC3\xA9"},
-        {std::string("\x3D\xD8\x00\xDE", 4), true, "\xF0\x9F\x98\x80"}, // a surrogate pair
-        {std::string("\x3D\xD8" "a\0", 4), true, "\xEF\xBF\xBD" "a"},    // an unpaired surrogate
-        {std::string("a\0b", 3), true, "a"},                             // odd last byte dropped
-        {utf16("x.png") + std::string("\0\0y\0", 4), true, "x.png"},      // ends at NUL
-        {"\xEF\xBB\xBF" "abc", false, "abc"},
+        {std::string("\x3D\xD8\x00\xDE", 4), true, "\xF0\x9F\x98\x80"},              // a surrogate pair
+        {std::string("\x3D\xD8\x61\0", 4), true, std::string("\xEF\xBF\xBD") + "a"}, // an unpaired surrogate
+        {std::string("a\0b", 3), true, "a"},                                         // odd last byte dropped
+        {utf16("x.png") + std::string("\0\0y\0", 4), true, "x.png"},                 // ends at NUL
+        {std::string("\xEF\xBB\xBF") + "abc", false, "abc"},
         {std::string("ab\0cd", 5), false, "ab"},
         {"\xFF\xFE", true, ""},
         {"", true, ""},
@@ -126,11 +126,11 @@ TEST(ImageTypes, RecognisesPicturesByTheirBytes)
         {std::string("MM\0*", 4), "tif"},
         {std::string("\0\0\1\0\1\0", 6), "ico"},
         {std::string("\0\0\1\0\0\0", 6), ""},
-        {std::string("\0\0\0\x1C" "ftypavif\0\0\0\0avifmif1", 28), "avif"},
-        {std::string("\0\0\0\x1C" "ftypmif1\0\0\0\0mif1avif", 28), "avif"},
-        {std::string("\0\0\0\x18" "ftypheic\0\0\0\0mif1", 24), "heic"},
-        {std::string("\0\0\1\0" "ftypavif\0\0\0\0", 16), "avif"},
-        {std::string("\0\0\0\x18" "ftypisom\0\0\0\0mp41", 24), ""},
+        {std::string("\0\0\0\034ftypavif\0\0\0\0avifmif1", 28), "avif"},
+        {std::string("\0\0\0\034ftypmif1\0\0\0\0mif1avif", 28), "avif"},
+        {std::string("\0\0\0\030ftypheic\0\0\0\0mif1", 24), "heic"},
+        {std::string("\0\0\1\0ftypavif\0\0\0\0", 16), "avif"},
+        {std::string("\0\0\0\030ftypisom\0\0\0\0mp41", 24), ""},
         {"\xFF\x0A", "jxl"},
         {std::string("\0\0\0\x0CJXL \r\n\x87\n", 12), "jxl"},
         {"\x89PN", ""},
@@ -174,7 +174,8 @@ TEST(DropItems, HandedOverFilesAndPictureData)
         Expected item;
     } cases[] = {
         {"octet-stream named by the picture's address",
-         {{"text/uri-list", "http://127.0.0.1:28124/kitten.jpg"}, {"application/octet-stream", Jpeg},
+         {{"text/uri-list", "http://127.0.0.1:28124/kitten.jpg"},
+          {"application/octet-stream", Jpeg},
           {"text/html", chromiumHtml}},
          {Jpeg, "kitten.jpg"}},
         {"a linked picture is named by its own address, not the link's",
@@ -196,22 +197,25 @@ TEST(DropItems, HandedOverFilesAndPictureData)
          {{"application/octet-stream; name=\"../../etc/x.png\"", Png}},
          {Png, "x.png"}},
         {"Firefox without direct save: PNG, named after its file name",
-         {{"text/uri-list", "http://h/kitten.jpg\r\n"}, {"image/png", Png}, {"image/jpeg", Jpeg},
+         {{"text/uri-list", "http://h/kitten.jpg\r\n"},
+          {"image/png", Png},
+          {"image/jpeg", Jpeg},
           {"application/x-moz-file-promise-dest-filename", utf16("kitten.jpg")}},
          {Png, "kitten.png"}},
         {"an empty format is passed over",
-         {{"application/octet-stream", ""}, {"image/png", ""}, {"image/jpeg", Jpeg},
+         {{"application/octet-stream", ""},
+          {"image/png", ""},
+          {"image/jpeg", Jpeg},
           {"application/x-moz-file-promise-dest-filename", utf16("photo.JPG")}},
          {Jpeg, "photo.JPG"}},
-        {"other picture types, named by their type",
-         {{"image/jpg", ""}, {"image/gif", Gif}},
-         {Gif, ".gif"}},
+        {"other picture types, named by their type", {{"image/jpg", ""}, {"image/gif", Gif}}, {Gif, ".gif"}},
         {"Qt's image format", {{"application/x-qt-image", Png}}, {Png, ".png"}},
         {"bytes that tell nothing: the content type decides",
          {{"image/png", "???"}, {"text/uri-list", "http://h/pic.php"}},
          {"???", "pic.png"}},
         {"the promised address names the picture before the HTML does",
-         {{"application/x-moz-file-promise-url", utf16("http://h/a.gif")}, {"text/html", "<img src=\"b.png\">"},
+         {{"application/x-moz-file-promise-url", utf16("http://h/a.gif")},
+          {"text/html", "<img src=\"b.png\">"},
           {"image/gif", Gif}},
          {Gif, "a.gif"}},
         {"UTF-16 HTML with a byte-order mark",
@@ -234,10 +238,10 @@ TEST(DropItems, HandedOverFilesAndPictureData)
 
 TEST(DropItems, FileManagerUriListGivesLocalFiles)
 {
-    const auto payload = ExtractDropItems(
-        {{"text/uri-list", "file:///home/u/My%20Pics/a.jpg\r\nfile://localhost/tmp/b%25.png\r\n"},
-         {"application/octet-stream", Jpeg},
-         {"image/png", Png}});
+    const auto payload =
+        ExtractDropItems({{"text/uri-list", "file:///home/u/My%20Pics/a.jpg\r\nfile://localhost/tmp/b%25.png\r\n"},
+                          {"application/octet-stream", Jpeg},
+                          {"image/png", Png}});
     ASSERT_EQ(payload.status, DropPayload::Status::Files);
     ASSERT_EQ(payload.items.size(), 2u);
     EXPECT_EQ(payload.items[0].sourcePath, "/home/u/My Pics/a.jpg");
@@ -281,10 +285,7 @@ TEST(DropItems, UriListEdgeForms)
 // A drop whose formats are read on demand, recording what was read.
 struct LazyDrop
 {
-    explicit LazyDrop(MimeFormats offered)
-        : formats(std::move(offered))
-    {
-    }
+    explicit LazyDrop(MimeFormats offered) : formats(std::move(offered)) {}
 
     MimeFormats formats;
     std::vector<std::string> reads;
@@ -309,10 +310,10 @@ struct LazyDrop
 TEST(DropItems, ReadsOnlyWhatItNeedsAndEachFormatOnce)
 {
     LazyDrop chromium{MimeFormats{{"text/uri-list", "http://h/x.jpg"},
-                       {"XdndDirectSave0", ""},
-                       {"application/octet-stream", Jpeg},
-                       {"image/png", Png},
-                       {"text/html", "<img src=\"http://h/kitten.jpg\">"}}};
+                                  {"XdndDirectSave0", ""},
+                                  {"application/octet-stream", Jpeg},
+                                  {"image/png", Png},
+                                  {"text/html", "<img src=\"http://h/kitten.jpg\">"}}};
     int directSaves = 0;
     const auto payload = ReadDropItems(chromium.view(), [&] {
         ++directSaves;
@@ -320,17 +321,16 @@ TEST(DropItems, ReadsOnlyWhatItNeedsAndEachFormatOnce)
     });
     ASSERT_EQ(payload.items.size(), 1u);
     EXPECT_EQ(directSaves, 0);
-    EXPECT_EQ(chromium.reads,
-              (std::vector<std::string>{"text/uri-list", "application/octet-stream", "text/html"}));
+    EXPECT_EQ(chromium.reads, (std::vector<std::string>{"text/uri-list", "application/octet-stream", "text/html"}));
 }
 
 class DirectSaveItems : public ToolbarFixture
 {
 protected:
     LazyDrop firefox{MimeFormats{{"text/uri-list", "http://h/kitten.jpg\r\n"},
-                      {"image/png", Png},
-                      {"XdndDirectSave0", ""},
-                      {"application/x-moz-file-promise-dest-filename", utf16("kitten.jpg")}}};
+                                 {"image/png", Png},
+                                 {"XdndDirectSave0", ""},
+                                 {"application/x-moz-file-promise-dest-filename", utf16("kitten.jpg")}}};
     int asked = 0;
 
     DirectSaveStep writes(const std::string &bytes, const std::string &suggestedName)
@@ -369,8 +369,7 @@ TEST_F(DirectSaveItems, NamesComeFromTheBrowserWhenTheSourceSuggestsNone)
 
 TEST_F(DirectSaveItems, DeclinedDirectSaveFallsThroughToPictureData)
 {
-    const auto payload =
-        ReadDropItems(firefox.view(), [] { return std::optional<DirectSavedFile>(); });
+    const auto payload = ReadDropItems(firefox.view(), [] { return std::optional<DirectSavedFile>(); });
     ASSERT_EQ(payload.items.size(), 1u);
     EXPECT_EQ(*payload.items[0].data, Png);
 

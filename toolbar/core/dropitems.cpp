@@ -59,10 +59,7 @@ std::string formatParameter(const std::string &format, const std::string &key)
 class FormatCache
 {
 public:
-    explicit FormatCache(const DropFormats &formats)
-        : m_formats(formats)
-    {
-    }
+    explicit FormatCache(const DropFormats &formats) : m_formats(formats) {}
 
     const std::vector<std::string> &names() const { return m_formats.names; }
 
@@ -105,8 +102,8 @@ private:
 // name the link's target, so the formats that name the picture come first.
 std::string pictureAddress(FormatCache &cache)
 {
-    const std::string promised = DropText::firstLine(
-        DropText::decode(cache.readType("application/x-moz-file-promise-url"), true));
+    const std::string promised =
+        DropText::firstLine(DropText::decode(cache.readType("application/x-moz-file-promise-url"), true));
     if (!promised.empty())
         return promised;
     const std::string image = DropText::imageSourceInHtml(DropText::decode(cache.readType("text/html")));
@@ -130,8 +127,8 @@ std::string lastSegment(const std::string &name)
 // The name the browser gives the dropped picture.
 std::string browserFileName(FormatCache &cache)
 {
-    const std::string promised = lastSegment(DropText::firstLine(
-        DropText::decode(cache.readType("application/x-moz-file-promise-dest-filename"), true)));
+    const std::string promised = lastSegment(
+        DropText::firstLine(DropText::decode(cache.readType("application/x-moz-file-promise-dest-filename"), true)));
     if (!promised.empty())
         return promised;
     return DropText::fileNameInAddress(pictureAddress(cache));

@@ -148,9 +148,11 @@ std::string withAmpersands(std::string text)
 
 std::string decode(const std::string &bytes, bool utf16)
 {
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE)
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE)
         return fromUtf16(bytes, 2, false);
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFE && static_cast<unsigned char>(bytes[1]) == 0xFF)
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFE &&
+        static_cast<unsigned char>(bytes[1]) == 0xFF)
         return fromUtf16(bytes, 2, true);
     if (startsWith(bytes, "\xEF\xBB\xBF"))
         return bytes.substr(3, bytes.find('\0', 3) - 3);

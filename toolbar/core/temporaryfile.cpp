@@ -3,10 +3,7 @@
 #include <filesystem>
 #include <utility>
 
-TemporaryFile::TemporaryFile(std::string path)
-    : m_path(std::move(path))
-{
-}
+TemporaryFile::TemporaryFile(std::string path) : m_path(std::move(path)) {}
 
 TemporaryFile::~TemporaryFile()
 {

@@ -44,7 +44,8 @@ DropPayload readDrop(const QMimeData &mime, const std::string &folder, DirectSav
     DirectSaveStep step;
     if (directSave) {
         step = [&mime, &folder, directSave] {
-            return directSave->saveInto(folder, [&mime] { return bytesOf(mime.data(QLatin1String(DirectSaveFormat))); });
+            return directSave->saveInto(folder,
+                                        [&mime] { return bytesOf(mime.data(QLatin1String(DirectSaveFormat))); });
         };
     }
     return ReadDropItems(formats, step);
