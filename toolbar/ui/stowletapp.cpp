@@ -1,6 +1,8 @@
 #include "stowletapp.h"
 
+#include "frmabout.h"
 #include "frmdrop.h"
+#include "frmhelp.h"
 #include "qtext.h"
 
 StowletApp::StowletApp(const QString &programFolder)
@@ -46,6 +48,12 @@ void StowletApp::openConfigureDropSpots() {}
 
 void StowletApp::openOptions() {}
 
-void StowletApp::openHelp() {}
+void StowletApp::openHelp()
+{
+    frmHelp::showShared(m_desktop.services().pump);
+}
 
-void StowletApp::openAbout() {}
+void StowletApp::openAbout()
+{
+    frmAbout::showModal(m_desktop.services().shell, m_toolbar.get());
+}
