@@ -1,0 +1,97 @@
+#include "frmmessage.h"
+
+#include "qtext.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+void fillWith(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+const QColor completeGround(0, 255, 0);
+const QColor incompleteGround(255, 176, 64);
+
+} // namespace
+
+frmMessage::frmMessage(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , Picture1(new QFrame(this))
+    , Label1(new QLabel(QStringLiteral("Installation Complete"), Picture1))
+    , Timer1(new QTimer(this))
+{
+    setObjectName(QStringLiteral("frmMessage"));
+    setWindowTitle(QStringLiteral("Complete..."));
+    setModal(true);
+    fillWith(this, QColor(224, 224, 224));
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(m_interval);
+
+    fillWith(Picture1, Qt::black);
+    fillWith(Label1, completeGround);
+    QFont font(QStringLiteral("Garamond"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSize(20);
+    font.setBold(true);
+    Label1->setFont(font);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+    Label1->setMargin(12);
+
+    auto *panel = new QVBoxLayout(Picture1);
+    panel->setContentsMargins(6, 6, 6, 6);
+    panel->addWidget(Label1);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 14, 14, 14);
+    layout->addWidget(Picture1);
+    setFixedWidth(400);
+
+    connect(Timer1, &QTimer::timeout, this, &QDialog::accept);
+}
+
+void frmMessage::setMessage(const CompletionMessage &message)
+{
+    setWindowTitle(toQt(message.caption));
+    QString text = toQt(message.text);
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    Label1->setText(text);
+    if (!message.complete) {
+        // A list of names is read, not glanced at: a smaller face and more time.
+        QFont font = Label1->font();
+        font.setPointSize(13);
+        Label1->setFont(font);
+    }
+    fillWith(Label1, message.complete ? completeGround : incompleteGround);
+    m_interval = message.closeAfter;
+    Timer1->setInterval(m_interval);
+    adjustSize();
+}
+
+void frmMessage::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    Timer1->start(m_interval);
+    QApplication::beep();
+}
+
+void frmMessage::mousePressEvent(QMouseEvent *event)
+{
+    QDialog::mousePressEvent(event);
+    accept();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "progresswindow.h"
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QTimer;
+
+/// The short message at the end of the install. It beeps when it appears and closes
+/// itself after a while; a click or a key closes it sooner.
+class frmMessage final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmMessage)
+
+public:
+    explicit frmMessage(QWidget *parent = nullptr);
+
+    /// Takes the caption, text, look and display time of the message to show.
+    void setMessage(const CompletionMessage &message);
+
+    QFrame *Picture1; ///< the black panel
+    QLabel *Label1;   ///< the message on its coloured ground
+    QTimer *Timer1;   ///< closes the window when it fires
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    int m_interval = 2000;
+    bool m_shown = false;
+};
