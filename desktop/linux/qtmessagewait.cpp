@@ -52,7 +52,9 @@ MessageWaitPlatform::WaitResult QtMessageWait::waitForTimerOrInput(Handle handle
         QObject::connect(&timer.timer, &QTimer::timeout, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    return WaitResult::TimerSignalled;
+    // The loop also ends, before the timer, when the application is quitting; a new loop
+    // would then return at once, so the wait must not go on.
+    return timer.signalled ? WaitResult::TimerSignalled : WaitResult::Failed;
 }
 
 void QtMessageWait::pumpEvents()
