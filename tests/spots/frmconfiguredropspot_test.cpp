@@ -136,9 +136,12 @@ private slots:
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("handedBack");
         QTest::addColumn<bool>("inTree");
-        QTest::newRow("existing folder") << "Pets" << "Pets" << true;
-        QTest::newRow("trailing separator") << "Pets/" << "Pets" << true;
-        QTest::newRow("deleted folder") << "gone" << "gone" << false;
+        QTest::newRow("existing folder") << "Pets"
+                                         << "Pets" << true;
+        QTest::newRow("trailing separator") << "Pets/"
+                                            << "Pets" << true;
+        QTest::newRow("deleted folder") << "gone"
+                                        << "gone" << false;
     }
 
     void takeInDetails()

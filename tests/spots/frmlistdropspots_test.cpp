@@ -170,8 +170,8 @@ private slots:
         clickFolder(editor, fish);
         QTest::mouseClick(editor->PicColor, Qt::LeftButton);
         QTest::mouseClick(editor->cmdOK, Qt::LeftButton);
-        QCOMPARE(shown(list), (std::vector<std::pair<std::string, std::int32_t>>{
-                                  {m_cats, 255}, {m_dogs, 65280}, {fish, 65535}}));
+        QCOMPARE(shown(list),
+                 (std::vector<std::pair<std::string, std::int32_t>>{{m_cats, 255}, {m_dogs, 65280}, {fish, 65535}}));
         QCOMPARE(list->PicColor->colorValue(), 65535);
         QTRY_VERIFY(!list->findChild<frmConfigureDropSpot *>());
     }
@@ -232,8 +232,8 @@ private slots:
                  std::vector<std::string>{"Are you sure you want to delete the drop spot for \r" + m_dogs + "?"});
         QVERIFY(m_bed->desktop.messages.empty());
         using Rows = std::vector<std::pair<std::string, std::int32_t>>;
-        const Rows kept = yes ? Rows{{m_cats, 255}, {m_birds, 16711680}}
-                              : Rows{{m_cats, 255}, {m_dogs, 65280}, {m_birds, 16711680}};
+        const Rows kept =
+            yes ? Rows{{m_cats, 255}, {m_birds, 16711680}} : Rows{{m_cats, 255}, {m_dogs, 65280}, {m_birds, 16711680}};
         QCOMPARE(shown(list), kept);
         QCOMPARE(list->MSFlexGrid1->currentRow(), 0);
         QCOMPARE(list->PicColor->colorValue(), 255);
@@ -269,9 +269,9 @@ private slots:
         QFETCH(QString, order);
         QFETCH(int, current);
         auto *list = openOnThreeSpots();
-        const std::map<QChar, std::pair<std::string, std::int32_t>> spots{
-            {QLatin1Char('C'), {m_cats, 255}}, {QLatin1Char('D'), {m_dogs, 65280}},
-            {QLatin1Char('B'), {m_birds, 16711680}}};
+        const std::map<QChar, std::pair<std::string, std::int32_t>> spots{{QLatin1Char('C'), {m_cats, 255}},
+                                                                          {QLatin1Char('D'), {m_dogs, 65280}},
+                                                                          {QLatin1Char('B'), {m_birds, 16711680}}};
         std::vector<std::pair<std::string, std::int32_t>> expected;
         for (QChar letter : order)
             expected.push_back(spots.at(letter));
@@ -296,9 +296,13 @@ private slots:
     {
         auto *list = openOnThreeSpots();
         const std::string gone = m_bed->temp.makeFolder("Gone");
+        // A real folder whose line would read back as the folder "Pipe" with colour "Dream|5".
+        const std::string pipe = m_bed->temp.makeFolder("Pipe|Dream");
+        m_bed->temp.makeFolder("Pipe");
         list->AddSpot(m_bed->temp.makeFolder("Fish") + "/", 65535);
         list->AddSpot("", 3);
         list->AddSpot(gone, 4);
+        list->AddSpot(pipe, 5);
         std::filesystem::remove(gone);
         m_bed->prompt.answers = {"Fresh"};
         QTest::mouseClick(list->cmdSave, Qt::LeftButton);
@@ -306,15 +310,18 @@ private slots:
         const std::string fish = m_bed->temp / "Fish";
         QCOMPARE(readFile(m_bed->globals.SpotDataPath),
                  m_cats + "|255\r\n" + m_dogs + "|65280\r\n" + m_birds + "|16711680\r\n" + fish + "|65535\r\n");
+        const std::string cannot = "ERROR: Can Not Save Drop Spot for folder:\r";
         QCOMPARE(m_bed->desktop.messages,
-                 (std::vector<std::string>{"ERROR: Can Not Save Drop Spot for folder:\r" + gone +
-                                               "\rThe folder is unavailable",
-                                           "Drop Spots Updated"}));
+                 (std::vector<std::string>{
+                     cannot + gone + "\rThe folder is unavailable",
+                     cannot + pipe + "\rIts name holds \"|\" or a line break, which the spot list can not keep",
+                     "Drop Spots Updated"}));
         QCOMPARE(m_bed->globals.DropSpots.size(), 4u);
         QCOMPARE(m_bed->globals.DropSpots[3].FolderPath, fish);
         // The grid is not reloaded: the rows left out of the file are still there.
-        QCOMPARE(list->MSFlexGrid1->rowCount(), 6);
+        QCOMPARE(list->MSFlexGrid1->rowCount(), 7);
         QCOMPARE(shown(list)[5], std::make_pair(gone, 4));
+        QCOMPARE(shown(list)[6], std::make_pair(pipe, 5));
         QVERIFY(list->isVisible());
     }
 

@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
 
     QTemporaryDir sandbox;
     const std::pair<const char *, std::int32_t> samples[] = {
-        {"Pictures/Cats", 255},        {"Pictures/Dogs", 65280},          {"Wallpapers/Space", 16711680},
+        {"Pictures/Cats", 255},      {"Pictures/Dogs", 65280},           {"Wallpapers/Space", 16711680},
         {"Downloads/Comics", 33023}, {"Pictures/Holiday 2024", 8388736},
     };
     LinuxDesktop desktop(QStringLiteral("Stowlet"));

@@ -57,8 +57,7 @@ struct SpotsTestBed
 /// Runs action on the next dialog of type W that becomes the active modal window, from
 /// inside its event loop, so that a test can drive a dialog shown with exec(). A dialog the
 /// action left open (a failed check) is cancelled, so the test never hangs.
-template<typename W>
-void whenModal(std::function<void(W *)> action)
+template <typename W> void whenModal(std::function<void(W *)> action)
 {
     auto *poll = new QTimer;
     poll->setInterval(5);

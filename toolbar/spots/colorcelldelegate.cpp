@@ -3,10 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 
-ColorCellDelegate::ColorCellDelegate(QObject *parent)
-    : QStyledItemDelegate(parent)
-{
-}
+ColorCellDelegate::ColorCellDelegate(QObject *parent) : QStyledItemDelegate(parent) {}
 
 void ColorCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {

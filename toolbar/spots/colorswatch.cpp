@@ -7,9 +7,7 @@
 #include <QPainter>
 
 ColorSwatch::ColorSwatch(int sideTwips, Kind kind, QWidget *parent)
-    : QWidget(parent)
-    , m_side(twipsToPixels(this, sideTwips))
-    , m_kind(kind)
+    : QWidget(parent), m_side(twipsToPixels(this, sideTwips)), m_kind(kind)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAttribute(Qt::WA_Hover);

@@ -2,11 +2,7 @@
 
 #include "frmlistdropspots.h"
 
-DropSpotWindows::DropSpotWindows(AppContext &app, ColorPicker &picker)
-    : m_app(app)
-    , m_picker(picker)
-{
-}
+DropSpotWindows::DropSpotWindows(AppContext &app, ColorPicker &picker) : m_app(app), m_picker(picker) {}
 
 DropSpotWindows::~DropSpotWindows()
 {

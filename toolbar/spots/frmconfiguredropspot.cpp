@@ -3,6 +3,7 @@
 #include "colorpicker.h"
 #include "colorswatch.h"
 #include "dropspotreceiver.h"
+#include "foldericonprovider.h"
 #include "messageboxes.h"
 #include "paths.h"
 #include "qtext.h"
@@ -12,7 +13,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileIconProvider>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -69,10 +69,7 @@ QLabel *heading(const QString &text, QWidget *parent)
 
 frmConfigureDropSpot::frmConfigureDropSpot(DropSpotReceiver &list, MessageBoxes &messages, ColorPicker &picker,
                                            QWidget *parent)
-    : QDialog(parent)
-    , m_list(list)
-    , m_messages(messages)
-    , m_picker(picker)
+    : QDialog(parent), m_list(list), m_messages(messages), m_picker(picker)
 {
     setObjectName(QStringLiteral("frmConfigureDropSpot"));
     setWindowTitle(QStringLiteral("Configure Drop Spot"));
@@ -85,6 +82,13 @@ frmConfigureDropSpot::frmConfigureDropSpot(DropSpotReceiver &list, MessageBoxes 
     connect(Drive1, &QComboBox::currentIndexChanged, this, &frmConfigureDropSpot::Drive1_Change);
 }
 
+frmConfigureDropSpot::~frmConfigureDropSpot()
+{
+    // The model borrows the icon provider, also from its background thread: it goes first.
+    delete m_volume;
+    delete m_folders;
+}
+
 QLayout *frmConfigureDropSpot::buildFolderPart()
 {
     Drive1 = new QComboBox(this);
@@ -92,6 +96,8 @@ QLayout *frmConfigureDropSpot::buildFolderPart()
     m_folders = new QFileSystemModel(this);
     m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     m_folders->setReadOnly(true);
+    m_icons = std::make_unique<FolderIconProvider>(style());
+    m_folders->setIconProvider(m_icons.get());
     m_volume = new VolumeFolderFilter(m_folders, this);
     Dir1 = new QTreeView(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
@@ -171,7 +177,7 @@ void frmConfigureDropSpot::fillDrives()
         volumes.append(QStorageInfo::root());
     std::sort(volumes.begin(), volumes.end(),
               [](const QStorageInfo &a, const QStorageInfo &b) { return a.rootPath() < b.rootPath(); });
-    const QIcon icon = QFileIconProvider().icon(QFileIconProvider::Drive);
+    const QIcon icon = m_icons->icon(QFileIconProvider::Drive);
     for (const QStorageInfo &volume : volumes)
         Drive1->addItem(icon, volumeCaption(volume), volume.rootPath());
     Drive1->setCurrentIndex(qMax(0, driveIndexFor(QDir::currentPath())));
@@ -258,7 +264,7 @@ bool frmConfigureDropSpot::pointDirAt(const QString &folder)
         Dir1_Change(index);
     else
         Dir1->setCurrentIndex(index);
-    Dir1->scrollTo(index);
+    Dir1->scrollTo(index, QAbstractItemView::PositionAtCenter);
     return true;
 }
 
@@ -285,5 +291,5 @@ void frmConfigureDropSpot::scrollToCurrent(const QString &loadedFolder)
     // has its final place.
     const QModelIndex current = Dir1->currentIndex();
     if (current.isValid() && m_volume->pathOf(current.parent()) == loadedFolder)
-        Dir1->scrollTo(current);
+        Dir1->scrollTo(current, QAbstractItemView::PositionAtCenter);
 }

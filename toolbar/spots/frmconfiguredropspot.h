@@ -3,11 +3,13 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class ColorPicker;
 class ColorSwatch;
 class DropSpotReceiver;
+class FolderIconProvider;
 class MessageBoxes;
 class QComboBox;
 class QFileSystemModel;
@@ -27,6 +29,7 @@ class frmConfigureDropSpot final : public QDialog
 public:
     frmConfigureDropSpot(DropSpotReceiver &list, MessageBoxes &messages, ColorPicker &picker,
                          QWidget *parent = nullptr);
+    ~frmConfigureDropSpot() override;
 
     /// Prepares a new spot: red, folder and lists as loaded. OK appends a row.
     void SetForNewSpot();
@@ -61,6 +64,7 @@ private:
     DropSpotReceiver &m_list;
     MessageBoxes &m_messages;
     ColorPicker &m_picker;
+    std::unique_ptr<FolderIconProvider> m_icons; ///< outlives the model, which only borrows it
     QFileSystemModel *m_folders = nullptr;
     VolumeFolderFilter *m_volume = nullptr;
     bool m_NewSpot = false;

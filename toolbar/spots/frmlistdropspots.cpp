@@ -47,9 +47,7 @@ QPushButton *makeIconButton(Qt::ArrowType direction, const QString &tip, const c
 } // namespace
 
 frmListDropSpots::frmListDropSpots(AppContext &app, ColorPicker &picker, QWidget *parent)
-    : QWidget(parent, Qt::Window)
-    , m_app(app)
-    , m_picker(picker)
+    : QWidget(parent, Qt::Window), m_app(app), m_picker(picker)
 {
     setObjectName(QStringLiteral("frmListDropSpots"));
     setWindowTitle(QStringLiteral("Drop Spots"));
@@ -132,7 +130,7 @@ void frmListDropSpots::buildLayout()
     main->setMenuBar(m_menuBar);
     main->addWidget(MSFlexGrid1, 1);
     main->addLayout(side);
-    resize(sizeHint().width(), twipsToPixels(this, 4200));
+    resize(sizeHint().width(), twipsToPixels(this, 5400));
 }
 
 void frmListDropSpots::connectControls()

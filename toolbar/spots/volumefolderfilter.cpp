@@ -16,12 +16,10 @@ bool isWithin(const QString &path, const QString &folder)
 } // namespace
 
 VolumeFolderFilter::VolumeFolderFilter(QFileSystemModel *source, QObject *parent)
-    : QSortFilterProxyModel(parent)
-    , m_source(source)
+    : QSortFilterProxyModel(parent), m_source(source)
 {
     setSourceModel(source);
     setSortCaseSensitivity(Qt::CaseInsensitive);
-    setSortLocaleAware(true);
     setRecursiveFilteringEnabled(false);
 }
 
