@@ -157,7 +157,12 @@ bool SaveSpotRows(AppContext &app, const std::vector<SpotRow> &rows)
         std::string folder = row.folder;
         if (folder.back() == Paths::separator())
             folder = Paths::withoutTrailingSeparator(folder);
-        if (Paths::folderExists(folder)) {
+        if (folder.find_first_of("|\r\n") != std::string::npos) {
+            // The line would read back as another folder (or none): never write it.
+            app.desktop.messages.showMessage("ERROR: Can Not Save Drop Spot for folder:\r" + folder +
+                                             "\rIts name holds \"|\" or a line break, which the spot list "
+                                             "can not keep");
+        } else if (Paths::folderExists(folder)) {
             lines.push_back(folder + "|" + std::to_string(row.color));
         } else {
             app.desktop.messages.showMessage("ERROR: Can Not Save Drop Spot for folder:\r" + folder +

@@ -33,7 +33,8 @@ struct SpotRow
 };
 
 /// Writes the rows to SpotData.txt: empty folders are skipped, one trailing separator is
-/// removed, and a folder that does not exist is reported and left out. The old file is
+/// removed, and a folder that does not exist, or whose name holds "|" or a line break (the
+/// line would read back as another folder), is reported and left out. The old file is
 /// replaced only by a complete new one; when it cannot be written the user is told, the
 /// old file and the current spots stay, and false is returned. On success DropSpots is
 /// reloaded from the file and the base names reset.
