@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -204,20 +205,30 @@ private slots:
         QVERIFY(m_desktop.openedUrls.empty());
     }
 
-    void isModalAndClosesWithItsButton()
+    void isModalCentredAndClosesWithItsButton()
     {
+        // The owner is the toolbar: a small strip in a corner of the screen.
         QWidget owner;
+        owner.setGeometry(0, 0, 60, 30);
         owner.show();
         bool wasModal = false;
+        QRect shownAt;
         QTimer::singleShot(0, this, [&] {
             auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
             wasModal = about != nullptr && about->isVisible();
-            if (about)
-                QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
+            if (!about)
+                return;
+            shownAt = about->geometry();
+            QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
         });
         frmAbout::showModal(m_desktop, &owner);
         QVERIFY(wasModal);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        const QRect screen = owner.screen()->availableGeometry();
+        QVERIFY(screen.contains(shownAt));
+        // Centred up to the window frame, which is not known before the window is shown.
+        const QPoint offCentre = shownAt.center() - screen.center();
+        QVERIFY2(qAbs(offCentre.x()) <= 3 && qAbs(offCentre.y()) <= 3, qPrintable(QString::number(offCentre.x())));
         owner.close();
     }
 };

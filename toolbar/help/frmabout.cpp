@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 const QColor Background(64, 64, 64);
@@ -66,6 +67,9 @@ frmAbout::~frmAbout() = default;
 void frmAbout::showModal(Shell &shell, QWidget *owner)
 {
     frmAbout about(shell, owner);
+    // The toolbar that owns it is a small strip at a screen edge: centre on its screen instead.
+    if (const QScreen *screen = owner ? owner->screen() : nullptr)
+        about.move(screen->availableGeometry().center() - about.rect().center());
     about.exec();
 }
 
