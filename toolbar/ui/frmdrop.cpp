@@ -134,9 +134,9 @@ void frmDrop::applyWindowSize()
     QRect squares;
     for (const SpotSquare *square : picSpot)
         squares |= square->geometry();
-    // The sizes allow for a caption bar of a usual height; a taller one must not hide
-    // the squares.
-    const QSize least(squares.right() + 1 + squares.left(), squares.bottom() + 1);
+    // The sizes allow for a frame and caption bar of usual sizes; larger ones must not
+    // hide the squares.
+    const QSize least(squares.right() + 1, squares.bottom() + 1);
     setFixedSize((outerSizePixels() - m_frameSize).expandedTo(least));
 }
 

@@ -1,0 +1,320 @@
+#include "toolbarharness.h"
+
+#include "qtext.h"
+#include "toolbarposition.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+/// The toolbar window: layout of the squares, window size, caption messages, position.
+class FrmDropTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void layoutEdgeCases_data();
+    void layoutEdgeCases();
+    void squaresShowTheirSpots();
+    void rebuildFromFiveToTwo();
+    void fixedAlwaysOnTopToolWindow();
+    void flashCaptionClearsAfterOneSecond();
+    void flashCaptionAgainRestartsTheSecond();
+    void progressShowsInTheCaption();
+    void refreshAlwaysOnTopYieldsThreeTimes();
+    void storedPosition_data();
+    void storedPosition();
+    void positionIgnoredWithoutRememberLocation();
+    void positionWrittenAtClose_data();
+    void positionWrittenAtClose();
+    void closingTheToolbarEndsTheProgram();
+    void programRunsOnWhileAnotherWindowIsOpen();
+
+private:
+    std::unique_ptr<ToolbarHarness> h;
+};
+
+void FrmDropTest::init()
+{
+    h = std::make_unique<ToolbarHarness>();
+}
+
+void FrmDropTest::cleanup()
+{
+    h.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(visibleWindows(), QStringList());
+}
+
+void FrmDropTest::layoutEdgeCases_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("spotSize");
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+
+    QTest::newRow("four at 300, down") << 4 << 300 << true << 405 << 1550;
+    QTest::newRow("one JUMBO, across") << 1 << 1300 << false << 1405 << 1650;
+    QTest::newRow("three default, across") << 3 << 500 << false << 1605 << 850;
+}
+
+void FrmDropTest::layoutEdgeCases()
+{
+    QFETCH(int, count);
+    QFETCH(int, spotSize);
+    QFETCH(bool, vertical);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    std::vector<std::string> folders;
+    for (int i = 0; i < count; ++i)
+        folders.push_back("spot" + std::to_string(i));
+    h->setSpots(folders);
+    h->globals.options.SpotSize = spotSize;
+    h->globals.options.VerticalToolbar = vertical;
+    frmDrop &toolbar = h->open();
+    QVERIFY(QTest::qWaitForWindowExposed(&toolbar));
+
+    const ToolbarLayout &layout = toolbar.layoutTwips();
+    QCOMPARE(layout.windowWidth, width);
+    QCOMPARE(layout.windowHeight, height);
+    QCOMPARE(toolbar.IsCurrentlyVertical(), vertical);
+    QCOMPARE(toolbar.CurrentlySpotSize(), spotSize);
+
+    // On screen: equal squares that touch, 25 twips from the left, from the top down.
+    const double dpiX = toolbar.logicalDpiX();
+    const int side = TwipsToPixels(spotSize, dpiX);
+    const auto squares = h->squares();
+    QCOMPARE(int(squares.size()), count);
+    for (int i = 0; i < count; ++i) {
+        const QPoint expected = vertical ? QPoint(TwipsToPixels(25, dpiX), i * side)
+                                         : QPoint(TwipsToPixels(25, dpiX) + i * side, 0);
+        QCOMPARE(squares[i]->geometry(), QRect(expected, QSize(side, side)));
+        QCOMPARE(h->globals.DropSpots[i].SpotIndex, i);
+        QVERIFY(squares[i]->isVisible());
+    }
+    // The outer size, frame and caption bar included, is the one laid out.
+    const QSize outer(TwipsToPixels(width, dpiX), TwipsToPixels(height, toolbar.logicalDpiY()));
+    QCOMPARE(toolbar.outerSizePixels(), outer);
+    QTRY_COMPARE(toolbar.frameGeometry().size(), outer);
+    QVERIFY(toolbar.rect().contains(squares.back()->geometry()));
+}
+
+void FrmDropTest::squaresShowTheirSpots()
+{
+    h->setSpots({"Red", "Green", "Blue"}, {"255", "65280", "16711680"});
+    h->globals.DropSpots[2].Color = "not a colour";
+    frmDrop &toolbar = h->open();
+    const auto squares = h->squares();
+    QCOMPARE(squares[0]->color(), QColor(255, 0, 0));
+    QCOMPARE(squares[1]->color(), QColor(0, 255, 0));
+    QCOMPARE(squares[2]->color(), QColor(0, 0, 0));
+    for (int i = 0; i < 3; ++i) {
+        const QString folder = toQt(h->globals.DropSpots[i].FolderPath);
+        QCOMPARE(squares[i]->toolTip(), folder);
+        QCOMPARE(squares[i]->property("tag").toString(), folder);
+    }
+    h->globals.DropSpots[2].Color = "16711680";
+    toolbar.LoadSpotsFromArray();
+    QCOMPARE(h->squares()[2]->color(), QColor(0, 0, 255));
+}
+
+void FrmDropTest::rebuildFromFiveToTwo()
+{
+    h->setSpots({"a", "b", "c", "d", "e"});
+    frmDrop &toolbar = h->open();
+    QCOMPARE(h->squares().size(), std::size_t(5));
+    const int wideWidth = toolbar.frameGeometry().width();
+    SpotSquare *first = h->squares()[0];
+
+    h->setSpots({"f", "g"});
+    toolbar.LoadSpotsFromArray();
+    const auto squares = h->squares();
+    QCOMPARE(squares.size(), std::size_t(2));
+    QCOMPARE(squares[0], first); // square 0 is never destroyed
+    QCOMPARE(squares[1]->property("index").toInt(), 1);
+    QCOMPARE(squares[1]->toolTip(), toQt(h->globals.DropSpots[1].FolderPath));
+    QCOMPARE(toolbar.layoutTwips().windowWidth, 1105);
+    QTRY_COMPARE(toolbar.frameGeometry().width(), TwipsToPixels(1105, toolbar.logicalDpiX()));
+    QVERIFY(toolbar.frameGeometry().width() < wideWidth);
+    QCOMPARE(h->globals.DropSpots[1].SpotIndex, 1);
+}
+
+void FrmDropTest::fixedAlwaysOnTopToolWindow()
+{
+    h->setSpots({"a"});
+    frmDrop &toolbar = h->open();
+    const Qt::WindowFlags flags = toolbar.windowFlags();
+    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
+    QVERIFY(flags & Qt::WindowStaysOnTopHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(toolbar.minimumSize(), toolbar.maximumSize());
+    QCOMPARE(toolbar.caption(), QString());
+    QVERIFY(toolbar.windowTitle().trimmed().isEmpty());
+    QVERIFY(!toolbar.acceptDrops());
+}
+
+void FrmDropTest::flashCaptionClearsAfterOneSecond()
+{
+    h->setSpots({"a"});
+    frmDrop &toolbar = h->open();
+    auto *timer = toolbar.findChild<QTimer *>(QStringLiteral("timerCaption"));
+    QVERIFY(timer);
+    QVERIFY(!timer->isActive());
+    QElapsedTimer clock;
+    clock.start();
+    toolbar.flashCaption("Tulip");
+    QCOMPARE(toolbar.caption(), QStringLiteral("Tulip"));
+    QCOMPARE(toolbar.windowTitle(), QStringLiteral("Tulip"));
+    QVERIFY(timer->isActive());
+    QTRY_COMPARE_WITH_TIMEOUT(toolbar.caption(), QString(), 3000);
+    QVERIFY2(clock.elapsed() >= 950, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(toolbar.windowTitle().trimmed().isEmpty());
+    QVERIFY(!timer->isActive());
+}
+
+void FrmDropTest::flashCaptionAgainRestartsTheSecond()
+{
+    h->setSpots({"a"});
+    frmDrop &toolbar = h->open();
+    auto *timer = toolbar.findChild<QTimer *>(QStringLiteral("timerCaption"));
+    toolbar.FlashCaption(QStringLiteral("First"));
+    QTRY_VERIFY(timer->remainingTime() < 600);
+    QElapsedTimer clock;
+    clock.start();
+    toolbar.FlashCaption(QStringLiteral("Second"));
+    QCOMPARE(toolbar.caption(), QStringLiteral("Second"));
+    QVERIFY(timer->remainingTime() > 900);
+    QTRY_COMPARE_WITH_TIMEOUT(toolbar.caption(), QString(), 3000);
+    QVERIFY2(clock.elapsed() >= 950, qPrintable(QString::number(clock.elapsed())));
+}
+
+void FrmDropTest::progressShowsInTheCaption()
+{
+    h->setSpots({"a"});
+    frmDrop &toolbar = h->open();
+    toolbar.showProgress(3, 40);
+    QCOMPARE(toolbar.caption(), QStringLiteral("3 of 40"));
+    toolbar.showProgress(39, 40);
+    QCOMPARE(toolbar.windowTitle(), QStringLiteral("39 of 40"));
+    toolbar.showProgress(40, 40);
+    QCOMPARE(toolbar.caption(), QString());
+}
+
+void FrmDropTest::refreshAlwaysOnTopYieldsThreeTimes()
+{
+    h->setSpots({"a"});
+    frmDrop &toolbar = h->open();
+    const int before = h->desktop.yields;
+    toolbar.refreshAlwaysOnTop();
+    QCOMPARE(h->desktop.yields - before, 3);
+    QVERIFY(toolbar.isVisible());
+}
+
+void FrmDropTest::storedPosition_data()
+{
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<int>("expectedTop");
+    QTest::addColumn<int>("expectedLeft");
+
+    QTest::newRow("on screen") << "1500" << "3000" << 1500 << 3000;
+    QTest::newRow("top -50") << "-50" << "3000" << 100 << 3000;
+    QTest::newRow("left -1") << "1500" << "-1" << 1500 << 100;
+    QTest::newRow("below the screen") << "99999" << "3000" << 100 << 3000;
+    QTest::newRow("right of the screen") << "1500" << "99999" << 1500 << 100;
+    QTest::newRow("not numbers") << "top" << "" << 100 << 100;
+}
+
+void FrmDropTest::storedPosition()
+{
+    QFETCH(QString, top);
+    QFETCH(QString, left);
+    QFETCH(int, expectedTop);
+    QFETCH(int, expectedLeft);
+    h->setSpots({"a"});
+    h->setStoredPosition(fromQt(top), fromQt(left));
+    frmDrop &toolbar = h->open();
+    QCOMPARE(toolbar.pos(), QPoint(TwipsToPixels(expectedLeft, toolbar.logicalDpiX()),
+                                   TwipsToPixels(expectedTop, toolbar.logicalDpiY())));
+    QCOMPARE(toolbar.frameGeometry().topLeft(), toolbar.pos());
+}
+
+void FrmDropTest::positionIgnoredWithoutRememberLocation()
+{
+    h->setSpots({"a"});
+    h->globals.options.RememberLocation = false;
+    h->setStoredPosition("3000", "4500");
+    frmDrop &toolbar = h->open();
+    QCOMPARE(toolbar.pos(), QPoint(TwipsToPixels(100, toolbar.logicalDpiX()), TwipsToPixels(100, toolbar.logicalDpiY())));
+}
+
+void FrmDropTest::positionWrittenAtClose_data()
+{
+    QTest::addColumn<bool>("remember");
+    QTest::newRow("RememberLocation") << true;
+    QTest::newRow("not RememberLocation") << false;
+}
+
+void FrmDropTest::positionWrittenAtClose()
+{
+    QFETCH(bool, remember);
+    h->setSpots({"a"});
+    h->globals.options.RememberLocation = remember;
+    frmDrop &toolbar = h->open();
+    toolbar.move(40, 60);
+    QCOMPARE(h->storedPosition("Top"), std::string("<none>"));
+    toolbar.close();
+    if (remember) {
+        QCOMPARE(h->storedPosition("Top"), TwipsText(PixelsToTwips(60, toolbar.logicalDpiY())));
+        QCOMPARE(h->storedPosition("Left"), TwipsText(PixelsToTwips(40, toolbar.logicalDpiX())));
+    } else {
+        QCOMPARE(h->storedPosition("Top"), std::string("<none>"));
+        QCOMPARE(h->storedPosition("Left"), std::string("<none>"));
+    }
+}
+
+void FrmDropTest::closingTheToolbarEndsTheProgram()
+{
+    QVERIFY(QApplication::quitOnLastWindowClosed());
+    h->setSpots({"a"});
+    frmDrop &toolbar = h->open();
+    QVERIFY(QTest::qWaitForWindowExposed(&toolbar));
+    QTimer::singleShot(0, &toolbar, [&toolbar] { toolbar.close(); });
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    connect(&failsafe, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    failsafe.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+void FrmDropTest::programRunsOnWhileAnotherWindowIsOpen()
+{
+    h->setSpots({"a"});
+    frmDrop &toolbar = h->open();
+    QWidget help;
+    help.setObjectName(QStringLiteral("help"));
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    bool toolbarClosedFirst = false;
+    QTimer::singleShot(0, &toolbar, [&toolbar] { toolbar.close(); });
+    QTimer::singleShot(300, &help, [&] {
+        toolbarClosedFirst = !toolbar.isVisible();
+        help.close();
+    });
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    connect(&failsafe, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    failsafe.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(toolbarClosedFirst);
+}
+
+QTEST_MAIN(FrmDropTest)
+#include "frmdrop_test.moc"
