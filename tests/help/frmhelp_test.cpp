@@ -193,6 +193,10 @@ private slots:
             QCOMPARE(list()->item(row)->text(), QString::fromLatin1(expectedTopics()[row].entry));
         QCOMPARE(list()->currentRow(), 0);
         QVERIFY(list()->currentItem()->isSelected());
+        // Whole entries only, within the list's design height.
+        const int rows = list()->height() - 2 * list()->frameWidth();
+        QVERIFY(rows % list()->sizeHintForRow(0) == 0);
+        QVERIFY(list()->height() <= px(1035) && rows >= list()->sizeHintForRow(0));
         QCOMPARE(displayedLines(textBox()), shownLines(expectedTopics()[0]));
     }
 
