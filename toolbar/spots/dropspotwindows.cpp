@@ -19,3 +19,8 @@ frmListDropSpots *DropSpotWindows::openConfigureDropSpots()
     m_list->activateWindow();
     return m_list;
 }
+
+frmListDropSpots *DropSpotWindows::listEditor() const
+{
+    return m_list;
+}

@@ -22,7 +22,7 @@ public:
     frmListDropSpots *openConfigureDropSpots();
 
     /// The open list editor, or nullptr.
-    frmListDropSpots *listEditor() const { return m_list; }
+    frmListDropSpots *listEditor() const;
 
 private:
     AppContext &m_app;

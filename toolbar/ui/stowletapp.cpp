@@ -44,9 +44,12 @@ QWidget *StowletApp::nameDetails(int)
     return nullptr;
 }
 
-void StowletApp::openConfigureDropSpots() {}
-
 void StowletApp::openOptions() {}
+
+void StowletApp::openConfigureDropSpots()
+{
+    m_spotWindows.openConfigureDropSpots();
+}
 
 void StowletApp::openHelp()
 {

@@ -2,8 +2,10 @@
 
 #include "appcontext.h"
 #include "dialoghost.h"
+#include "dropspotwindows.h"
 #include "globals.h"
 #include "linuxdesktop.h"
+#include "qtcolorpicker.h"
 #include "startup.h"
 
 #include <QString>
@@ -42,4 +44,6 @@ private:
     Globals m_globals;
     AppContext m_app;
     std::unique_ptr<frmDrop> m_toolbar;
+    QtColorPicker m_colorPicker;
+    DropSpotWindows m_spotWindows{m_app, m_colorPicker};
 };
