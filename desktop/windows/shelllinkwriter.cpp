@@ -1,0 +1,124 @@
+#include "shelllinkwriter.h"
+
+#include "ansitext.h"
+
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+namespace {
+
+// COM for the calling thread for as long as a shortcut is being handled; a thread that
+// already has it (a Qt program does) keeps its own.
+class ComScope
+{
+public:
+    ComScope()
+        : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))
+    {
+    }
+    ~ComScope()
+    {
+        if (SUCCEEDED(m_result))
+            CoUninitialize();
+    }
+    ComScope(const ComScope &) = delete;
+    ComScope &operator=(const ComScope &) = delete;
+
+private:
+    HRESULT m_result;
+};
+
+template<typename T>
+class ComPtr
+{
+public:
+    ComPtr() = default;
+    ~ComPtr()
+    {
+        if (m_pointer)
+            m_pointer->Release();
+    }
+    ComPtr(const ComPtr &) = delete;
+    ComPtr &operator=(const ComPtr &) = delete;
+
+    T *operator->() const { return m_pointer; }
+    T &operator*() const { return *m_pointer; }
+    T **put() { return &m_pointer; }
+    explicit operator bool() const { return m_pointer != nullptr; }
+
+private:
+    T *m_pointer = nullptr;
+};
+
+bool createShellLink(ComPtr<IShellLinkA> &link)
+{
+    return SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                      reinterpret_cast<void **>(link.put())));
+}
+
+bool setProperties(IShellLinkA &link, const ShortcutProperties &properties)
+{
+    const auto [iconFile, iconIndex] = ShellLinkWriter::splitIconLocation(properties.iconLocation);
+    // In the order the shortcut object is given them: description, icon, target, window
+    // style, working folder.
+    return SUCCEEDED(link.SetDescription(properties.description.c_str())) &&
+           SUCCEEDED(link.SetIconLocation(iconFile.c_str(), iconIndex)) &&
+           SUCCEEDED(link.SetPath(properties.targetPath.c_str())) &&
+           SUCCEEDED(link.SetShowCmd(static_cast<int>(properties.windowStyle))) &&
+           SUCCEEDED(link.SetWorkingDirectory(properties.workingDirectory.c_str()));
+}
+
+} // namespace
+
+std::pair<std::string, int> ShellLinkWriter::splitIconLocation(const std::string &iconLocation)
+{
+    const auto comma = iconLocation.rfind(',');
+    if (comma == std::string::npos)
+        return {iconLocation, 0};
+    const std::string index = iconLocation.substr(comma + 1);
+    if (index.empty() || index.size() > 6 || index.find_first_not_of("0123456789") != std::string::npos)
+        return {iconLocation, 0};
+    return {iconLocation.substr(0, comma), std::stoi(index)};
+}
+
+bool ShellLinkWriter::writeShortcut(const std::string &linkPath, const ShortcutProperties &properties)
+{
+    ComScope com;
+    ComPtr<IShellLinkA> link;
+    if (!createShellLink(link) || !setProperties(*link, properties))
+        return false;
+    ComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(file.put()))))
+        return false;
+    return SUCCEEDED(file->Save(AnsiText::toWide(linkPath).c_str(), TRUE));
+}
+
+std::optional<ShortcutProperties> ShellLinkWriter::readShortcut(const std::string &linkPath)
+{
+    ComScope com;
+    ComPtr<IShellLinkA> link;
+    ComPtr<IPersistFile> file;
+    if (!createShellLink(link) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(file.put()))) ||
+        FAILED(file->Load(AnsiText::toWide(linkPath).c_str(), STGM_READ)))
+        return std::nullopt;
+    char text[INFOTIPSIZE] = {};
+    ShortcutProperties properties;
+    if (SUCCEEDED(link->GetDescription(text, sizeof text)))
+        properties.description = text;
+    int iconIndex = 0;
+    text[0] = '\0';
+    if (SUCCEEDED(link->GetIconLocation(text, sizeof text, &iconIndex)))
+        properties.iconLocation = std::string(text) + "," + std::to_string(iconIndex);
+    text[0] = '\0';
+    if (SUCCEEDED(link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH)))
+        properties.targetPath = text;
+    int showCommand = 0;
+    if (SUCCEEDED(link->GetShowCmd(&showCommand)))
+        properties.windowStyle = static_cast<WindowStyle>(showCommand);
+    text[0] = '\0';
+    if (SUCCEEDED(link->GetWorkingDirectory(text, sizeof text)))
+        properties.workingDirectory = text;
+    return properties;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "shortcuts.h"
+
+#include <optional>
+
+/// Shortcuts as shell links (".lnk"), written through the shell's IShellLink object.
+class ShellLinkWriter final : public ShortcutWriter
+{
+public:
+    bool writeShortcut(const std::string &linkPath, const ShortcutProperties &properties) override;
+
+    /// The properties of an existing shell link, as the shell reads it; nothing when the
+    /// file is not one.
+    static std::optional<ShortcutProperties> readShortcut(const std::string &linkPath);
+
+    /// "C:\x\Drop.ico" or "C:\x\Stowlet.exe,1": the icon file and the icon's index (0
+    /// when none is given).
+    static std::pair<std::string, int> splitIconLocation(const std::string &iconLocation);
+};
