@@ -70,7 +70,11 @@ frmSpotDetails *SpotDetailsTest::open(std::int32_t position)
 
 void SpotDetailsTest::showsTheSpotsNameAndNumber()
 {
+    // The toolbar places the window by its size before showing it.
+    const QSize loaded = frmSpotDetails::load(m_window, m_bed->app, 1)->size();
     open(1);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QCOMPARE(m_window->size(), loaded);
     QCOMPARE(edit("txtBaseName")->text(), QStringLiteral("Rover"));
     QCOMPARE(edit("txtNumber")->text(), QStringLiteral("017"));
     QVERIFY(m_window->windowFlags().testFlag(Qt::FramelessWindowHint));

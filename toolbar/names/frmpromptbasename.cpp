@@ -25,7 +25,7 @@ frmPromptBaseName::frmPromptBaseName(AppContext &app, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmPromptBaseName"));
     setWindowTitle(QStringLiteral("New Base Name"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     txtBaseName->setObjectName(QStringLiteral("txtBaseName"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

@@ -55,6 +55,8 @@ frmSpotDetails::frmSpotDetails(AppContext &app, QWidget *parent)
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     connect(txtBaseName, &QLineEdit::returnPressed, this, &frmSpotDetails::cmdOK_Click);
     connect(txtNumber, &QLineEdit::returnPressed, this, &frmSpotDetails::cmdOK_Click);
+    // The toolbar places the window by its size before it is first shown.
+    adjustSize();
 }
 
 void frmSpotDetails::buildLayout()
@@ -68,18 +70,21 @@ void frmSpotDetails::buildLayout()
     txtNumber->setMaximumWidth(txtNumber->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
 
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
     buttons->addStretch();
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
 
     auto *grid = new QGridLayout(Picture1);
     grid->setContentsMargins(8, 6, 8, 8);
+    grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
     grid->addWidget(m_lblBaseName, 0, 0, 1, 2);
     grid->addWidget(txtBaseName, 1, 0, 1, 2);
     grid->addWidget(m_lblNumber, 2, 0);
     grid->addWidget(txtNumber, 2, 1);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->setRowMinimumHeight(3, 4);
+    grid->addLayout(buttons, 4, 0, 1, 2);
     Picture1->setMinimumSize(toPixels(PanelWidth), toPixels(PanelHeight));
 
     auto *outer = new QHBoxLayout(this);

@@ -72,6 +72,8 @@ frmOptions::frmOptions(AppContext &app, QWidget *parent)
     layout->addWidget(buildHelpFrame());
     layout->setSizeConstraint(QLayout::SetFixedSize);
     watchForHelp();
+    // The window keeps the size of its contents: it is not resizable.
+    QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cmdSave, &QPushButton::clicked, this, &frmOptions::cmdSave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
