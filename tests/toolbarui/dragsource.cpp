@@ -17,8 +17,7 @@ namespace {
 class DragSource final : public QWidget
 {
 public:
-    explicit DragSource(const QStringList &files)
-        : m_files(files)
+    explicit DragSource(const QStringList &files) : m_files(files)
     {
         setWindowTitle(QStringLiteral("drag source"));
         setStyleSheet(QStringLiteral("background: orange"));
@@ -48,10 +47,8 @@ protected:
         // On X11 exec() returns as soon as the drop is sent; the target fetches the data
         // afterwards, so the program stays until the target says it has finished (Qt
         // then deletes the drag), or a few seconds at most.
-        const int result = drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction) ==
-                                   Qt::CopyAction
-                               ? 0
-                               : 1;
+        const int result =
+            drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction) == Qt::CopyAction ? 0 : 1;
         std::printf("drop %s\n", result == 0 ? "copied" : "refused");
         std::fflush(stdout);
         QTimer::singleShot(10000, [result] { QCoreApplication::exit(result); });

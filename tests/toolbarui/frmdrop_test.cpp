@@ -92,8 +92,8 @@ void FrmDropTest::layoutEdgeCases()
     const auto squares = h->squares();
     QCOMPARE(int(squares.size()), count);
     for (int i = 0; i < count; ++i) {
-        const QPoint expected = vertical ? QPoint(TwipsToPixels(25, dpiX), i * side)
-                                         : QPoint(TwipsToPixels(25, dpiX) + i * side, 0);
+        const QPoint expected =
+            vertical ? QPoint(TwipsToPixels(25, dpiX), i * side) : QPoint(TwipsToPixels(25, dpiX) + i * side, 0);
         QCOMPARE(squares[i]->geometry(), QRect(expected, QSize(side, side)));
         QCOMPARE(h->globals.DropSpots[i].SpotIndex, i);
         QVERIFY(squares[i]->isVisible());
@@ -224,12 +224,18 @@ void FrmDropTest::storedPosition_data()
     QTest::addColumn<int>("expectedTop");
     QTest::addColumn<int>("expectedLeft");
 
-    QTest::newRow("on screen") << "1500" << "3000" << 1500 << 3000;
-    QTest::newRow("top -50") << "-50" << "3000" << 100 << 3000;
-    QTest::newRow("left -1") << "1500" << "-1" << 1500 << 100;
-    QTest::newRow("below the screen") << "99999" << "3000" << 100 << 3000;
-    QTest::newRow("right of the screen") << "1500" << "99999" << 1500 << 100;
-    QTest::newRow("not numbers") << "top" << "" << 100 << 100;
+    QTest::newRow("on screen") << "1500"
+                               << "3000" << 1500 << 3000;
+    QTest::newRow("top -50") << "-50"
+                             << "3000" << 100 << 3000;
+    QTest::newRow("left -1") << "1500"
+                             << "-1" << 1500 << 100;
+    QTest::newRow("below the screen") << "99999"
+                                      << "3000" << 100 << 3000;
+    QTest::newRow("right of the screen") << "1500"
+                                         << "99999" << 1500 << 100;
+    QTest::newRow("not numbers") << "top"
+                                 << "" << 100 << 100;
 }
 
 void FrmDropTest::storedPosition()
@@ -252,7 +258,8 @@ void FrmDropTest::positionIgnoredWithoutRememberLocation()
     h->globals.options.RememberLocation = false;
     h->setStoredPosition("3000", "4500");
     frmDrop &toolbar = h->open();
-    QCOMPARE(toolbar.pos(), QPoint(TwipsToPixels(100, toolbar.logicalDpiX()), TwipsToPixels(100, toolbar.logicalDpiY())));
+    QCOMPARE(toolbar.pos(),
+             QPoint(TwipsToPixels(100, toolbar.logicalDpiX()), TwipsToPixels(100, toolbar.logicalDpiY())));
 }
 
 void FrmDropTest::positionWrittenAtClose_data()

@@ -30,7 +30,8 @@ private:
     /// Sends a drag entering the toolbar's window at pos; true when it was accepted.
     bool dragEnter(const QPoint &pos, const QMimeData &data, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction);
     /// Then drops it there; returns the action the drag source is told.
-    Qt::DropAction drop(const QPoint &pos, const QMimeData &data, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction);
+    Qt::DropAction drop(const QPoint &pos, const QMimeData &data,
+                        Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction);
     QPoint centreOf(int square) const;
 
     std::unique_ptr<ToolbarHarness> h;

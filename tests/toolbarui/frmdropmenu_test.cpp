@@ -67,10 +67,10 @@ void FrmDropMenuTest::entriesInDisplayOrder()
     QVERIFY(popUp);
     QCOMPARE(popUp->title(), QStringLiteral("PopUp"));
     QVERIFY(!popUp->isVisible());
-    const QStringList names{"mnuNewBaseName", "mnuNameDetails", "mnuD2", "mnuProgramSetup",
-                            "mnuD1", "mnuOpenFolder", "mnuLFS", "mnuLastFileSaved"};
-    const QStringList captions{"New Base Name", "Name Details", "", "Program Setup", "", "Open Folder",
-                               "Last file saved was:", ""};
+    const QStringList names{"mnuNewBaseName", "mnuNameDetails", "mnuD2",  "mnuProgramSetup",
+                            "mnuD1",          "mnuOpenFolder",  "mnuLFS", "mnuLastFileSaved"};
+    const QStringList captions{"New Base Name", "Name Details",         "", "Program Setup", "",
+                               "Open Folder",   "Last file saved was:", ""};
     const auto actions = popUp->actions();
     QCOMPARE(actions.size(), names.size());
     for (int i = 0; i < actions.size(); ++i) {
@@ -108,9 +108,12 @@ void FrmDropMenuTest::lastFileSaved_data()
 {
     QTest::addColumn<QString>("lastFile");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("no drop yet") << "" << "";
-    QTest::newRow("a saved file") << "Flower-003.jpg" << "Flower-003.jpg";
-    QTest::newRow("an ampersand in the name") << "Tom&Jerry-001.png" << "Tom&&Jerry-001.png";
+    QTest::newRow("no drop yet") << ""
+                                 << "";
+    QTest::newRow("a saved file") << "Flower-003.jpg"
+                                  << "Flower-003.jpg";
+    QTest::newRow("an ampersand in the name") << "Tom&Jerry-001.png"
+                                              << "Tom&&Jerry-001.png";
 }
 
 void FrmDropMenuTest::lastFileSaved()

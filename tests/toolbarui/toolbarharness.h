@@ -38,10 +38,7 @@ public:
 class ScriptedNamePrompt final : public BaseNamePrompt
 {
 public:
-    explicit ScriptedNamePrompt(Globals &globals)
-        : m_globals(globals)
-    {
-    }
+    explicit ScriptedNamePrompt(Globals &globals) : m_globals(globals) {}
     void showModal() override
     {
         m_globals.NewBaseName = answers.empty() ? std::string() : answers.front();
@@ -99,8 +96,9 @@ struct ToolbarHarness
     {
         auto found = toolbar->findChildren<SpotSquare *>(QStringLiteral("picSpot"));
         std::vector<SpotSquare *> sorted(found.begin(), found.end());
-        std::sort(sorted.begin(), sorted.end(),
-                  [](const SpotSquare *a, const SpotSquare *b) { return a->property("index").toInt() < b->property("index").toInt(); });
+        std::sort(sorted.begin(), sorted.end(), [](const SpotSquare *a, const SpotSquare *b) {
+            return a->property("index").toInt() < b->property("index").toInt();
+        });
         return sorted;
     }
 

@@ -50,8 +50,7 @@ void ToolbarLayoutTest::squaresAndWindowSize_data()
     QTest::newRow("one JUMBO, across") << 1 << 1300 << false << row({25}, 1300) << 1405 << 1650;
     QTest::newRow("one JUMBO, down") << 1 << 1300 << true << column({0}, 1300) << 1405 << 1650;
     QTest::newRow("two LARGE, down") << 2 << 1000 << true << column({0, 1000}, 1000) << 1105 << 2350;
-    QTest::newRow("five SMALL, across") << 5 << 500 << false << row({25, 525, 1025, 1525, 2025}, 500) << 2605
-                                        << 850;
+    QTest::newRow("five SMALL, across") << 5 << 500 << false << row({25, 525, 1025, 1525, 2025}, 500) << 2605 << 850;
     QTest::newRow("no spots: square 0 stays") << 0 << 700 << false << row({25}, 700) << 805 << 1050;
 }
 

@@ -30,10 +30,7 @@ QColor spotColor(const std::string &text)
 } // namespace
 
 frmDrop::frmDrop(AppContext &app, DialogHost &dialogs)
-    : m_app(app)
-    , m_dialogs(dialogs)
-    , timerCaption(new QTimer(this))
-    , mnuPopUp(nullptr)
+    : m_app(app), m_dialogs(dialogs), timerCaption(new QTimer(this)), mnuPopUp(nullptr)
 {
     setObjectName(QStringLiteral("frmDrop"));
     // A small caption bar with a close box only; the size is fixed below.
@@ -62,8 +59,7 @@ void frmDrop::buildMenu()
     mnuPopUp = new PopUpMenu(this);
     connect(mnuPopUp->mnuNewBaseName, &QAction::triggered, this, [this] { newBaseNameOn(m_currentSquare); });
     connect(mnuPopUp->mnuNameDetails, &QAction::triggered, this, &frmDrop::openNameDetails);
-    connect(mnuPopUp->mnuConfigureDropSpots, &QAction::triggered, this,
-            [this] { m_dialogs.openConfigureDropSpots(); });
+    connect(mnuPopUp->mnuConfigureDropSpots, &QAction::triggered, this, [this] { m_dialogs.openConfigureDropSpots(); });
     connect(mnuPopUp->mnuOptions, &QAction::triggered, this, [this] { m_dialogs.openOptions(); });
     connect(mnuPopUp->mnuHelp, &QAction::triggered, this, [this] { m_dialogs.openHelp(); });
     connect(mnuPopUp->mnuAbout, &QAction::triggered, this, [this] { m_dialogs.openAbout(); });
@@ -291,9 +287,8 @@ void frmDrop::dropOn(int square, const QMimeData &data)
     DropPayload payload = readDrop(data, folder);
     // Saving may ask questions. Doing it once the drop is over lets the drag source
     // finish its drag instead of waiting for the answers.
-    QTimer::singleShot(0, this, [this, square, folder, payload = std::move(payload)] {
-        HandleDrop(m_app, square, folder, payload);
-    });
+    QTimer::singleShot(
+        0, this, [this, square, folder, payload = std::move(payload)] { HandleDrop(m_app, square, folder, payload); });
 }
 
 void frmDrop::openNameDetails()
@@ -308,10 +303,9 @@ void frmDrop::openNameDetails()
     const QRect screenArea = screen() ? screen()->geometry() : QRect(0, 0, 640, 480);
     const TwipsRect toolbar{int(PixelsToTwips(self.x(), dpiX)), int(PixelsToTwips(self.y(), dpiY)),
                             int(PixelsToTwips(self.width(), dpiX)), int(PixelsToTwips(self.height(), dpiY))};
-    const TwipsPoint place = PlaceBesideToolbar(toolbar, int(PixelsToTwips(other.width(), dpiX)),
-                                                int(PixelsToTwips(other.height(), dpiY)),
-                                                int(PixelsToTwips(screenArea.right() + 1, dpiX)),
-                                                int(PixelsToTwips(screenArea.bottom() + 1, dpiY)));
+    const TwipsPoint place = PlaceBesideToolbar(
+        toolbar, int(PixelsToTwips(other.width(), dpiX)), int(PixelsToTwips(other.height(), dpiY)),
+        int(PixelsToTwips(screenArea.right() + 1, dpiX)), int(PixelsToTwips(screenArea.bottom() + 1, dpiY)));
     dialog->move(TwipsToPixels(place.left, dpiX), TwipsToPixels(place.top, dpiY));
     dialog->show();
     dialog->raise();

@@ -18,8 +18,7 @@ QAction *namedSeparator(QMenu *menu, const char *name)
 }
 } // namespace
 
-PopUpMenu::PopUpMenu(QWidget *parent)
-    : QMenu(QStringLiteral("PopUp"), parent)
+PopUpMenu::PopUpMenu(QWidget *parent) : QMenu(QStringLiteral("PopUp"), parent)
 {
     setObjectName(QStringLiteral("mnuPopUp"));
     mnuNewBaseName = namedAction(this, QStringLiteral("New Base Name"), "mnuNewBaseName");

@@ -18,9 +18,7 @@ void fillFrame(QPainter &painter, const QRect &rect, int line, const QColor &col
 }
 } // namespace
 
-SpotSquare::SpotSquare(int index, QWidget *parent)
-    : QWidget(parent)
-    , m_index(index)
+SpotSquare::SpotSquare(int index, QWidget *parent) : QWidget(parent), m_index(index)
 {
     setObjectName(QStringLiteral("picSpot"));
     setAcceptDrops(true);
