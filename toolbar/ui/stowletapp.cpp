@@ -10,11 +10,14 @@ StowletApp::StowletApp(const QString &programFolder)
     , m_desktop(QStringLiteral("Stowlet"))
     , m_app{m_globals, m_desktop.services()}
 {
+    m_app.prompt = &m_prompt;
 }
 
 StowletApp::~StowletApp()
 {
     m_app.toolbar = nullptr;
+    delete m_nameDetails;
+    delete m_options;
 }
 
 void StowletApp::start()
@@ -36,15 +39,15 @@ void StowletApp::showToolbar()
     m_toolbar->show();
 }
 
-// The windows below come with the dialogs that are still to be built; until then the
-// menu entries leading to them do nothing.
-
-QWidget *StowletApp::nameDetails(int)
+QWidget *StowletApp::nameDetails(int spotPosition)
 {
-    return nullptr;
+    return frmSpotDetails::load(m_nameDetails, m_app, spotPosition);
 }
 
-void StowletApp::openOptions() {}
+void StowletApp::openOptions()
+{
+    frmOptions::open(m_options, m_app);
+}
 
 void StowletApp::openConfigureDropSpots()
 {

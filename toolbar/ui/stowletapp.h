@@ -3,11 +3,15 @@
 #include "appcontext.h"
 #include "dialoghost.h"
 #include "dropspotwindows.h"
+#include "frmoptions.h"
+#include "frmpromptbasename.h"
+#include "frmspotdetails.h"
 #include "globals.h"
 #include "linuxdesktop.h"
 #include "qtcolorpicker.h"
 #include "startup.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -46,4 +50,7 @@ private:
     std::unique_ptr<frmDrop> m_toolbar;
     QtColorPicker m_colorPicker;
     DropSpotWindows m_spotWindows{m_app, m_colorPicker};
+    frmPromptBaseName m_prompt{m_app};
+    QPointer<frmSpotDetails> m_nameDetails;
+    QPointer<frmOptions> m_options;
 };
