@@ -1,5 +1,6 @@
 #include "x11directsave.h"
 
+#include "abandonedfile.h"
 #include "filewritewatch.h"
 #include "paths.h"
 
@@ -10,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <random>
@@ -21,10 +21,12 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A browser downloads the picture into the file after answering; how long a drop may
-// wait for that before it falls back to the picture data.
-constexpr auto QuietLimit = 3000ms;
-constexpr auto TotalLimit = 30000ms;
+// A browser may still fetch the picture from its server after answering, and writes the
+// file only then.
+constexpr X11DirectSave::Patience DefaultPatience{10000ms, 60000ms};
+
+// After a drop has given up on a file, how long its source may still bring it back.
+constexpr auto AbandonedFor = std::chrono::minutes(10);
 
 template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
 
@@ -121,6 +123,10 @@ mode_t currentUmask()
 
 } // namespace
 
+X11DirectSave::X11DirectSave() : m_patience(DefaultPatience) {}
+
+X11DirectSave::X11DirectSave(Patience patience) : m_patience(patience) {}
+
 std::optional<DirectSavedFile> X11DirectSave::saveInto(const std::string &folder,
                                                        const std::function<std::string()> &requestWrite)
 {
@@ -141,12 +147,11 @@ std::optional<DirectSavedFile> X11DirectSave::saveInto(const std::string &folder
     if (!writeProperty(connection, source, property, internAtom(connection, "text/plain"), fileUri(path)))
         return std::nullopt;
     const std::string answer = requestWrite();
-    if (answer.rfind('S', 0) == 0 && watch.waitUntilWritten(QuietLimit, TotalLimit)) {
+    if (answer.rfind('S', 0) == 0 && watch.waitUntilWritten(m_patience.quiet, m_patience.total)) {
         // Browsers write the file for the owner alone; it becomes an ordinary file of the user's.
         ::chmod(path.c_str(), 0666 & ~currentUmask());
         return DirectSavedFile{path, *suggestedName};
     }
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
+    AbandonedFile::remove(folder, Paths::fileName(path), AbandonedFor);
     return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include "linuxdesktop.h"
 #include "recordeddrop.h"
 #include "toolbarfixture.h"
+#include "x11directsave.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -122,12 +123,13 @@ protected:
     LinuxDesktop linuxDesktop{QStringLiteral("xdsdrop_test")};
 };
 
-QStringList firefoxSaving(const std::string &name, const std::string &picture, const char *answer = "S")
+QStringList firefoxSaving(const std::string &name, const std::string &picture, const char *answer = "S",
+                          int writeDelayMs = 300)
 {
     return {"--xds-name",       QString::fromStdString(name),
             "--xds-file",       QString::fromStdString(fixture(picture)),
             "--xds-answer",     answer,
-            "--write-delay-ms", "300"};
+            "--write-delay-ms", QString::number(writeDelayMs)};
 }
 
 TEST_F(XdsDrop, FirefoxWritesTheOriginalWhichIsMovedToItsNumberedName)
@@ -168,6 +170,22 @@ TEST_F(XdsDrop, AFailedDirectSaveFallsBackToThePictureAndLeavesNothing)
     EXPECT_EQ(folderContents(), (std::vector<std::string>{"Flower-001.png", "Flower-002.png", "Flower-003.png"}))
         << "no file of the source's left";
     EXPECT_EQ(readFile(folder + "/Flower-003.png"), readFile(fixture("firefox-x11-jpeg/11.bin")));
+}
+
+TEST_F(XdsDrop, ASourceTooSlowIsGivenUpAndItsLateFileRemoved)
+{
+    using namespace std::chrono_literals;
+    X11DirectSave impatient({400ms, 2000ms});
+    DirectSave *const usual = DirectSave::installed();
+    DirectSave::install(&impatient);
+    const QString report = dropFrom("firefox-x11-jpeg", firefoxSaving("kitten.jpg", "originals/kitten.jpg", "S", 1500));
+    DirectSave::install(usual);
+    EXPECT_TRUE(report.contains("wrote")) << report.toStdString();
+    ASSERT_EQ(target->payload->items.size(), 1u);
+    EXPECT_FALSE(target->payload->items[0].isLocalFile());
+    // The source wrote the file it had been asked for long after the drop gave up on it.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return folderContents() == std::vector<std::string>{"Flower-001.png"}; }, 5000))
+        << folderContents().size() << " files";
 }
 
 TEST_F(XdsDrop, NoSuggestedNameMeansNoDirectSave)

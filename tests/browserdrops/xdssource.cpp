@@ -253,7 +253,8 @@ private:
         // Like a browser downloading the picture into the file it has already announced.
         std::this_thread::sleep_for(std::chrono::milliseconds(m_settings.writeDelayMs));
         const std::string bytes = readAll(m_settings.xdsFile);
-        const int file = ::open(m_pendingWrite.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        // Created afresh if need be, as a browser's download does.
+        const int file = ::open(m_pendingWrite.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
         for (std::size_t at = 0; file >= 0 && at < bytes.size(); at += 1024) {
             if (::write(file, bytes.data() + at, std::min<std::size_t>(1024, bytes.size() - at)) < 0)
                 break;
