@@ -18,15 +18,15 @@ public:
     // The script.
     bool createFails = false;
     bool armFails = false;
-    std::deque<WaitResult> results;  ///< answers of waitForTimerOrInput; TimerSignalled when empty
-    std::function<void()> onWait;     ///< runs inside every waitForTimerOrInput
+    std::deque<WaitResult> results; ///< answers of waitForTimerOrInput; TimerSignalled when empty
+    std::function<void()> onWait;   ///< runs inside every waitForTimerOrInput
     std::string program = "Setup";
 
     // What happened.
-    std::vector<std::string> names;   ///< names of the timers created
+    std::vector<std::string> names;     ///< names of the timers created
     std::vector<std::int64_t> dueTimes; ///< as armed, 100-ns units
-    std::vector<std::int32_t> waits;  ///< armed waits in milliseconds
-    std::set<Handle> open;            ///< timers created and not yet closed
+    std::vector<std::int32_t> waits;    ///< armed waits in milliseconds
+    std::set<Handle> open;              ///< timers created and not yet closed
     int closed = 0;
     int pumps = 0;
     std::int64_t virtualMilliseconds = 0;

@@ -19,5 +19,4 @@ bool RegisterComponent(Desktop &desktop, SharedComponents &components, const std
 /// Places a shared component from the package in the system folder unless a file of its
 /// name is there already, and registers it after copying. An existing copy is neither
 /// replaced nor registered again. False only when the copy failed.
-bool PlaceSharedComponent(Globals &globals, Desktop &desktop, SharedComponents &components,
-                          const std::string &name);
+bool PlaceSharedComponent(Globals &globals, Desktop &desktop, SharedComponents &components, const std::string &name);

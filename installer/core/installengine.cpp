@@ -35,12 +35,9 @@ struct Row
 // The install, one row per status line. The pauses let the user follow each step.
 const Row installRows[] = {
     {StatusCreatingFolders, nothing, true, 10}, // the folder was made when the options were accepted
-    {StatusRegisteringDlls, RegisterDlls, true, 15},
-    {StatusCopyingFiles, CopyFiles, true, 30},
-    {StatusVerifyingFiles, nothing, true, 50},
-    {StatusVerifyingFiles, nothing, true, 60},
-    {StatusCreatingIcons, CreateIcons, true, 75},
-    {StatusWritingInstallLog, writeLog, true, 85},
+    {StatusRegisteringDlls, RegisterDlls, true, 15}, {StatusCopyingFiles, CopyFiles, true, 30},
+    {StatusVerifyingFiles, nothing, true, 50},       {StatusVerifyingFiles, nothing, true, 60},
+    {StatusCreatingIcons, CreateIcons, true, 75},    {StatusWritingInstallLog, writeLog, true, 85},
     {StatusCleaningUp, cleanUp, false, 100},
 };
 

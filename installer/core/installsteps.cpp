@@ -110,8 +110,8 @@ std::vector<std::string> FilesNotInstalled(const InstallContext &install)
 {
     std::vector<std::string> missing;
     for (const std::string &name : ProgramFileNames()) {
-        const bool failed = std::find(install.failedCopies.begin(), install.failedCopies.end(), name) !=
-                            install.failedCopies.end();
+        const bool failed =
+            std::find(install.failedCopies.begin(), install.failedCopies.end(), name) != install.failedCopies.end();
         if (failed || install.globals.InstallPath.empty() ||
             !Paths::fileExists(Paths::join(install.globals.InstallPath, name)))
             missing.push_back(name);

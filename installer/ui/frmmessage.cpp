@@ -25,10 +25,8 @@ const QColor incompleteGround(255, 176, 64);
 } // namespace
 
 frmMessage::frmMessage(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , Picture1(new QFrame(this))
-    , Label1(new QLabel(QStringLiteral("Installation Complete"), Picture1))
-    , Timer1(new QTimer(this))
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), Picture1(new QFrame(this)),
+      Label1(new QLabel(QStringLiteral("Installation Complete"), Picture1)), Timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmMessage"));
     setWindowTitle(QStringLiteral("Complete..."));

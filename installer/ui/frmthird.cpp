@@ -23,14 +23,11 @@ void fillWith(QWidget *widget, const QColor &colour)
 } // namespace
 
 frmThird::frmThird(Globals &globals, Desktop &desktop, SharedComponents &components, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , frameStatus(new QGroupBox(QStringLiteral("Status"), this))
-    , lblStatus(new QLabel(QStringLiteral("Initalizing..."), frameStatus))
-    , frameProgress(new QGroupBox(QStringLiteral("Progress"), this))
-    , Picture1(nullptr)
-    , Picture2(nullptr)
-    , m_pump(desktop.pump)
-    , m_install{globals, desktop, components, *this}
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      frameStatus(new QGroupBox(QStringLiteral("Status"), this)),
+      lblStatus(new QLabel(QStringLiteral("Initalizing..."), frameStatus)),
+      frameProgress(new QGroupBox(QStringLiteral("Progress"), this)), Picture1(nullptr), Picture2(nullptr),
+      m_pump(desktop.pump), m_install{globals, desktop, components, *this}
 {
     setObjectName(QStringLiteral("frmThird"));
     setWindowTitle(QStringLiteral("Tallowmere Installer"));

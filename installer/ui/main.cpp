@@ -70,7 +70,8 @@ int main(int argc, char *argv[])
                              : fromQt(QDir::cleanPath(QDir::current().absoluteFilePath(positional.front()))));
     CreateFolderPath(globals, folder);
     if (!Paths::folderExists(folder)) {
-        desktop.services().messages.showMessage("The folder " + folder + " could not be created.\rPlease select "
+        desktop.services().messages.showMessage("The folder " + folder +
+                                                " could not be created.\rPlease select "
                                                 "another folder");
         return 1;
     }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <regex>
 
 namespace {
@@ -70,6 +72,12 @@ struct FailureCase
     int pumps;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const FailureCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class WaitFailure : public ::testing::TestWithParam<FailureCase>
 {
 };
@@ -89,11 +97,12 @@ TEST_P(WaitFailure, EndsTheWaitAtOnceAndHoldsNoTimer)
     EXPECT_EQ(platform.pumps, c.pumps);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, WaitFailure,
-                         ::testing::Values(FailureCase{"TimerNotCreated", true, false, WaitResult::TimerSignalled, 0, 0},
-                                           FailureCase{"TimerNotArmed", false, true, WaitResult::TimerSignalled, 1, 0},
-                                           FailureCase{"WaitFailed", false, false, WaitResult::Failed, 1, 1}),
-                         [](const ::testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WaitFailure,
+    ::testing::Values(FailureCase{"TimerNotCreated", true, false, WaitResult::TimerSignalled, 0, 0},
+                      FailureCase{"TimerNotArmed", false, true, WaitResult::TimerSignalled, 1, 0},
+                      FailureCase{"WaitFailed", false, false, WaitResult::Failed, 1, 1}),
+    [](const ::testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.name); });
 
 TEST(clsWaitableTimer, DestroyedBetweenWaitsClosesNothing)
 {

@@ -18,11 +18,7 @@ const QEvent::Type PingType = static_cast<QEvent::Type>(QEvent::User + 1);
 class Receiver final : public QObject
 {
 public:
-    Receiver(const QElapsedTimer &clock, const clsWaitableTimer &timer)
-        : m_clock(clock)
-        , m_timer(timer)
-    {
-    }
+    Receiver(const QElapsedTimer &clock, const clsWaitableTimer &timer) : m_clock(clock), m_timer(timer) {}
     bool event(QEvent *event) override
     {
         if (event->type() != PingType)
@@ -54,10 +50,9 @@ void postClick(QWidget *widget)
     const QPointF centre = QRectF(widget->rect()).center();
     const QPointF global = widget->mapToGlobal(centre);
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QCoreApplication::postEvent(widget, new QMouseEvent(type, centre, global, Qt::LeftButton,
-                                                            type == QEvent::MouseButtonPress ? Qt::LeftButton
-                                                                                             : Qt::NoButton,
-                                                            Qt::NoModifier));
+        QCoreApplication::postEvent(
+            widget, new QMouseEvent(type, centre, global, Qt::LeftButton,
+                                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier));
     }
 }
 

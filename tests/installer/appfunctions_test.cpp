@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -19,10 +21,16 @@ struct FolderCase
     const char *name;
     Lines existingFolders; // inside the temporary folder
     Lines existingFiles;
-    std::string path;      // inside the temporary folder
-    Lines recorded;        // inside the temporary folder, in order
-    Lines absent;          // must not exist afterwards
+    std::string path; // inside the temporary folder
+    Lines recorded;   // inside the temporary folder, in order
+    Lines absent;     // must not exist afterwards
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const FolderCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class CreateFolderPathCases : public ::testing::TestWithParam<FolderCase>
 {

@@ -1,6 +1,8 @@
 #include "installlog.h"
 #include "setupfixture.h"
+
 #include "textfile.h"
+#include <ostream>
 
 #include <filesystem>
 
@@ -29,10 +31,10 @@ TEST_F(StartInstallTest, RunsEveryStepWithItsStatusPauseAndPercentInOrder)
     StartInstall(install);
 
     Lines expected{"busy"};
-    const std::pair<const char *, int> rows[] = {
-        {"Creating Folders...", 10}, {"Regestering Dlls...", 15}, {"Copying Files...", 30},
-        {"Verifying Files...", 50},  {"Verifying Files...", 60},  {"Creating Icons...", 75},
-        {"Wiriting Install Log...", 85}};
+    const std::pair<const char *, int> rows[] = {{"Creating Folders...", 10},    {"Regestering Dlls...", 15},
+                                                 {"Copying Files...", 30},       {"Verifying Files...", 50},
+                                                 {"Verifying Files...", 60},     {"Creating Icons...", 75},
+                                                 {"Wiriting Install Log...", 85}};
     for (const auto &[status, percent] : rows) {
         expected.push_back(std::string("status ") + status);
         expected.push_back("wait 600");
@@ -44,8 +46,8 @@ TEST_F(StartInstallTest, RunsEveryStepWithItsStatusPauseAndPercentInOrder)
         expected.push_back("wait 200");
         expected.push_back("percent " + std::to_string(percent));
     }
-    expected.insert(expected.end(), {"percent 100", "status Installation Complete", "hide",
-                                     "message Installation Complete", "close"});
+    expected.insert(expected.end(),
+                    {"percent 100", "status Installation Complete", "hide", "message Installation Complete", "close"});
     EXPECT_EQ(events, expected);
 
     ASSERT_EQ(window.messages.size(), 1u);
@@ -190,6 +192,12 @@ struct FinishCase
     Lines moves; // percentages set, in order
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const FinishCase &c, std::ostream *out)
+{
+    *out << "from " << c.start;
+}
+
 class FinishScrolling : public SetupFixture, public ::testing::WithParamInterface<FinishCase>
 {
 };
@@ -208,8 +216,8 @@ TEST_P(FinishScrolling, MovesInStepsOfTwoUntilAtLeastAHundred)
 
 INSTANTIATE_TEST_SUITE_P(Cases, FinishScrolling,
                          ::testing::Values(FinishCase{85, {"87", "89", "91", "93", "95", "97", "99", "101"}},
-                                           FinishCase{96, {"98", "100"}}, FinishCase{99, {"101"}},
-                                           FinishCase{100, {}}, FinishCase{101, {}}));
+                                           FinishCase{96, {"98", "100"}}, FinishCase{99, {"101"}}, FinishCase{100, {}},
+                                           FinishCase{101, {}}));
 
 TEST(CoverLeft, TrackWidthOverAHundredTimesPercentRoundedHalvesToEven)
 {

@@ -64,8 +64,7 @@ private slots:
         for (const std::string &name : ProgramFileNames())
             m_temp->writeFile("package/Support/" + name, content(name));
         for (const char *program : {"Stowlet", "StowletUninstaller"})
-            fs::permissions(m_temp->path() / "package/Support" / program, fs::perms::owner_all,
-                            fs::perm_options::add);
+            fs::permissions(m_temp->path() / "package/Support" / program, fs::perms::owner_all, fs::perm_options::add);
         m_temp->writeFile("package/Support/TESTCTL.ocx", "component");
         m_components.engine = {"TESTCTL.ocx"};
         m_components.registration = {"/bin/sh", {m_temp->writeFile("tools/record.sh", recordScript)}};
@@ -101,10 +100,10 @@ private slots:
         const struct
         {
             std::string link, description, target, icon;
-        } entries[] = {{group + "/Stowlet.desktop", "Stowlet", i + "/Stowlet", i + "/Drop.png"},
-                       {group + "/Uninstall Stowlet.desktop", "Uninstaller", i + "/StowletUninstaller",
-                        i + "/Skull.png"},
-                       {g.DesktopFolder + "/Stowlet.desktop", "Stowlet", i + "/Stowlet", i + "/Drop.png"}};
+        } entries[] = {
+            {group + "/Stowlet.desktop", "Stowlet", i + "/Stowlet", i + "/Drop.png"},
+            {group + "/Uninstall Stowlet.desktop", "Uninstaller", i + "/StowletUninstaller", i + "/Skull.png"},
+            {g.DesktopFolder + "/Stowlet.desktop", "Stowlet", i + "/Stowlet", i + "/Drop.png"}};
         for (const auto &entry : entries) {
             const std::string text = readFile(entry.link);
             QVERIFY2(text.find("Comment=" + entry.description + "\n") != std::string::npos, text.c_str());

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 
 namespace {
@@ -33,6 +35,12 @@ struct GroupCase
     Lines expected; // after the INSTALLPATH line
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const GroupCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class LogGroups : public ::testing::TestWithParam<GroupCase>
 {
 };
@@ -45,8 +53,8 @@ TEST_P(LogGroups, FilesThenShortcutsThenFoldersEachInRecordingOrder)
     EXPECT_EQ(InstallLogLines("/opt/Stowlet", c.recorded), expected);
 }
 
-const Lines eightFiles{"/opt/Stowlet/Stowlet.bin", "/opt/Stowlet/Drop.png", "/opt/Stowlet/Uninstaller.bin",
-                       "/opt/Stowlet/Skull.png", "/opt/Stowlet/Warning.wav", "/opt/Stowlet/CopyFailed.wav",
+const Lines eightFiles{"/opt/Stowlet/Stowlet.bin",     "/opt/Stowlet/Drop.png",       "/opt/Stowlet/Uninstaller.bin",
+                       "/opt/Stowlet/Skull.png",       "/opt/Stowlet/Warning.wav",    "/opt/Stowlet/CopyFailed.wav",
                        "/opt/Stowlet/CopySuccess.wav", "/opt/Stowlet/NewBaseName.wav"};
 
 Lines concat(std::initializer_list<Lines> parts)
@@ -61,11 +69,11 @@ Lines concat(std::initializer_list<Lines> parts)
 // Start-menu shortcuts in a created program group and a desktop shortcut, records:
 // the installation folder, the eight files, the group folder, two shortcuts in it, and
 // the desktop shortcut. Its log has 1 + 8 + 3 + 2 lines.
-const Lines exampleRecorded = concat({{"/opt/Stowlet"},
-                                      eightFiles,
-                                      {"/home/u/menu/Stowlet", "/home/u/menu/Stowlet/Stowlet.desktop",
-                                       "/home/u/menu/Stowlet/Uninstall Stowlet.desktop",
-                                       "/home/u/Desktop/Stowlet.desktop"}});
+const Lines exampleRecorded =
+    concat({{"/opt/Stowlet"},
+            eightFiles,
+            {"/home/u/menu/Stowlet", "/home/u/menu/Stowlet/Stowlet.desktop",
+             "/home/u/menu/Stowlet/Uninstall Stowlet.desktop", "/home/u/Desktop/Stowlet.desktop"}});
 const Lines exampleLog = concat({eightFiles,
                                  {"/home/u/menu/Stowlet/Stowlet.desktop",
                                   "/home/u/menu/Stowlet/Uninstall Stowlet.desktop", "/home/u/Desktop/Stowlet.desktop"},
@@ -124,9 +132,9 @@ TEST_F(InstallLogFile, AReinstallReplacesTheOldLogCompletely)
     WriteInstallLog(second);
     EXPECT_EQ(TextFile::readLines(logPath()),
               (Lines{"INSTALLPATH=" + second.InstallPath, second.InstallPath + "/Skull.png"}));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(globals.InstallPath),
-                            std::filesystem::directory_iterator()),
-              1)
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(globals.InstallPath), std::filesystem::directory_iterator()),
+        1)
         << "no temporary file may be left beside the log";
 }
 

@@ -1,6 +1,8 @@
 #include "installlog.h"
 #include "setupfixture.h"
 
+#include <ostream>
+
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -15,6 +17,12 @@ struct IconCase
     bool startAll, startThis, desktopAll, desktopThis;
     Lines recorded; // with "<common>", "<programs>", "<commondesktop>", "<desktop>" for the folders
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const IconCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class CreateIconsCases : public SetupFixture, public ::testing::WithParamInterface<IconCase>
 {
@@ -59,23 +67,23 @@ TEST_P(CreateIconsCases, MakesTheChosenShortcutsAndRecordsThemInOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CreateIconsCases,
-    ::testing::Values(
-        IconCase{"None", false, false, false, false, {}},
-        IconCase{"StartMenuThisUserAndDesktopAllUsers",
-                 false,
-                 true,
-                 true,
-                 false,
-                 {"<programs>/Stowlet", "<programs>/Stowlet/Stowlet.desktop",
-                  "<programs>/Stowlet/Uninstall Stowlet.desktop", "<commondesktop>/Stowlet.desktop"}},
-        IconCase{"StartMenuAllUsersAndDesktopThisUser",
-                 true,
-                 false,
-                 false,
-                 true,
-                 {"<common>/Stowlet", "<common>/Stowlet/Stowlet.desktop", "<common>/Stowlet/Uninstall Stowlet.desktop",
-                  "<desktop>/Stowlet.desktop"}},
-        IconCase{"DesktopOnlyHasNoUninstaller", false, false, false, true, {"<desktop>/Stowlet.desktop"}}),
+    ::testing::Values(IconCase{"None", false, false, false, false, {}},
+                      IconCase{"StartMenuThisUserAndDesktopAllUsers",
+                               false,
+                               true,
+                               true,
+                               false,
+                               {"<programs>/Stowlet", "<programs>/Stowlet/Stowlet.desktop",
+                                "<programs>/Stowlet/Uninstall Stowlet.desktop", "<commondesktop>/Stowlet.desktop"}},
+                      IconCase{"StartMenuAllUsersAndDesktopThisUser",
+                               true,
+                               false,
+                               false,
+                               true,
+                               {"<common>/Stowlet", "<common>/Stowlet/Stowlet.desktop",
+                                "<common>/Stowlet/Uninstall Stowlet.desktop", "<desktop>/Stowlet.desktop"}},
+                      IconCase{
+                          "DesktopOnlyHasNoUninstaller", false, false, false, true, {"<desktop>/Stowlet.desktop"}}),
     [](const ::testing::TestParamInfo<IconCase> &info) { return std::string(info.param.name); });
 
 TEST_F(SetupFixture, AnExistingProgramGroupIsNotRecorded)
@@ -113,8 +121,8 @@ TEST_F(SetupFixture, CopyFilesRecordsEveryPathInPackageOrderCopiedOrNot)
     fs::remove(temp / "package/Support/Drop.png");
     CopyFiles(install);
     Lines expected;
-    for (const char *name : {"Stowlet", "Drop.png", "StowletUninstaller", "Skull.png", "Warning.wav",
-                                    "CopyFailed.wav", "CopySuccess.wav", "NewBaseName.wav"})
+    for (const char *name : {"Stowlet", "Drop.png", "StowletUninstaller", "Skull.png", "Warning.wav", "CopyFailed.wav",
+                             "CopySuccess.wav", "NewBaseName.wav"})
         expected.push_back(installed(name));
     EXPECT_EQ(globals.InstallList, expected);
     EXPECT_EQ(install.failedCopies, Lines{"Drop.png"});
@@ -145,7 +153,8 @@ TEST_F(RegisterDllsTest, CopiesAndRegistersEachComponentTheSystemLacks)
     RegisterDlls(install);
     EXPECT_EQ(readFile(temp / "system/GRID.ocx"), "grid");
     EXPECT_EQ(readFile(temp / "system/DIALOGS.OCX"), "dialogs");
-    EXPECT_EQ(registered(), (Lines{"regsvr32 /s " + temp / "system/GRID.ocx", "regsvr32 /s " + temp / "system/DIALOGS.OCX"}));
+    EXPECT_EQ(registered(),
+              (Lines{"regsvr32 /s " + temp / "system/GRID.ocx", "regsvr32 /s " + temp / "system/DIALOGS.OCX"}));
     EXPECT_EQ(globals.InstallList, Lines{""});
 }
 

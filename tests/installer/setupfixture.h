@@ -20,10 +20,7 @@
 class RecordingWindow final : public ProgressWindow
 {
 public:
-    explicit RecordingWindow(std::vector<std::string> &events)
-        : m_events(events)
-    {
-    }
+    explicit RecordingWindow(std::vector<std::string> &events) : m_events(events) {}
     void Status(const std::string &m_Status) override { m_events.push_back("status " + m_Status); }
     void ScrollBarPercent(std::int32_t m_Percent) override
     {
