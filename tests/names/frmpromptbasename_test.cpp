@@ -61,13 +61,15 @@ void PromptBaseNameTest::offersARandomNameSelectedAndFocused()
     bool selected = false;
     bool focused = false;
     QString title;
-    const bool leftOpen = leftOpenAfter(*m_prompt, [&] { m_prompt->showModal(); }, [&] {
-        title = m_prompt->windowTitle();
-        offered = box()->text();
-        focused = QTest::qWaitFor([&] { return box()->hasFocus(); });
-        selected = box()->selectedText() == offered;
-        click("cmdCancel");
-    });
+    const bool leftOpen = leftOpenAfter(
+        *m_prompt, [&] { m_prompt->showModal(); },
+        [&] {
+            title = m_prompt->windowTitle();
+            offered = box()->text();
+            focused = QTest::qWaitFor([&] { return box()->hasFocus(); });
+            selected = box()->selectedText() == offered;
+            click("cmdCancel");
+        });
     QVERIFY(!leftOpen);
     QCOMPARE(title, QStringLiteral("New Base Name"));
     QCOMPARE(offered, QStringLiteral("PPPPPP"));
@@ -99,10 +101,12 @@ void PromptBaseNameTest::okHandsOverTheTextAsTyped_data()
 void PromptBaseNameTest::okHandsOverTheTextAsTyped()
 {
     QFETCH(QString, typed);
-    const bool leftOpen = leftOpenAfter(*m_prompt, [&] { m_prompt->showModal(); }, [&] {
-        type(typed);
-        click("cmdOK");
-    });
+    const bool leftOpen = leftOpenAfter(
+        *m_prompt, [&] { m_prompt->showModal(); },
+        [&] {
+            type(typed);
+            click("cmdOK");
+        });
     QVERIFY(!leftOpen);
     QCOMPARE(m_prompt->result(), int(QDialog::Accepted));
     QCOMPARE(QString::fromStdString(m_bed->globals.NewBaseName), typed);
@@ -112,10 +116,12 @@ void PromptBaseNameTest::okHandsOverTheTextAsTyped()
 void PromptBaseNameTest::cancelLeavesTheNameEmpty()
 {
     m_bed->globals.NewBaseName = "left over";
-    const bool leftOpen = leftOpenAfter(*m_prompt, [&] { m_prompt->showModal(); }, [&] {
-        type("Typed but cancelled");
-        click("cmdCancel");
-    });
+    const bool leftOpen = leftOpenAfter(
+        *m_prompt, [&] { m_prompt->showModal(); },
+        [&] {
+            type("Typed but cancelled");
+            click("cmdCancel");
+        });
     QVERIFY(!leftOpen);
     QCOMPARE(m_bed->globals.NewBaseName, std::string());
 }
@@ -124,24 +130,29 @@ void PromptBaseNameTest::emptyOrCancelledFallsBackOnlyWhenAllowed()
 {
     // The toolbar's own command: an empty box changes nothing.
     m_bed->setSpots({"a", "b"}, "Keep", "004");
-    leftOpenAfter(*m_prompt, [&] { NewBaseNameCommand(m_bed->app, 1); }, [&] {
-        type("");
-        click("cmdOK");
-    });
+    leftOpenAfter(
+        *m_prompt, [&] { NewBaseNameCommand(m_bed->app, 1); },
+        [&] {
+            type("");
+            click("cmdOK");
+        });
     QCOMPARE(m_bed->globals.DropSpots[1].BaseName, std::string("Keep"));
     QCOMPARE(m_bed->globals.DropSpots[1].SequenceNumber, std::string("004"));
     QVERIFY(m_bed->desktop.soundsPlayed.empty());
 
     // At start-up a random name stands in for a cancelled prompt.
     std::string name;
-    leftOpenAfter(*m_prompt, [&] { name = RequestNewBaseName(m_bed->app, true); }, [&] { click("cmdCancel"); });
+    leftOpenAfter(
+        *m_prompt, [&] { name = RequestNewBaseName(m_bed->app, true); }, [&] { click("cmdCancel"); });
     QCOMPARE(name, std::string("PPPPPP"));
 
     // And a typed name reaches the spot.
-    leftOpenAfter(*m_prompt, [&] { NewBaseNameCommand(m_bed->app, 1); }, [&] {
-        type("Harbour");
-        click("cmdOK");
-    });
+    leftOpenAfter(
+        *m_prompt, [&] { NewBaseNameCommand(m_bed->app, 1); },
+        [&] {
+            type("Harbour");
+            click("cmdOK");
+        });
     QCOMPARE(m_bed->globals.DropSpots[1].BaseName, std::string("Harbour"));
     QCOMPARE(m_bed->globals.DropSpots[0].BaseName, std::string("Keep"));
 }
@@ -160,13 +171,15 @@ void PromptBaseNameTest::refusesNamesThatCannotBePartOfAFileName()
 {
     QFETCH(QString, typed);
     bool stayedOpen = false;
-    const bool leftOpen = leftOpenAfter(*m_prompt, [&] { m_prompt->showModal(); }, [&] {
-        box()->setText(typed);
-        click("cmdOK");
-        stayedOpen = m_prompt->isVisible();
-        type("Better");
-        click("cmdOK");
-    });
+    const bool leftOpen = leftOpenAfter(
+        *m_prompt, [&] { m_prompt->showModal(); },
+        [&] {
+            box()->setText(typed);
+            click("cmdOK");
+            stayedOpen = m_prompt->isVisible();
+            type("Better");
+            click("cmdOK");
+        });
     QVERIFY(!leftOpen);
     QVERIFY(stayedOpen);
     QCOMPARE(m_bed->desktop.messages, std::vector<std::string>{UnsafeBaseNameMessage});
@@ -175,16 +188,20 @@ void PromptBaseNameTest::refusesNamesThatCannotBePartOfAFileName()
 
 void PromptBaseNameTest::everyShowingOffersAFreshName()
 {
-    leftOpenAfter(*m_prompt, [&] { m_prompt->showModal(); }, [&] {
-        type("Typed before");
-        click("cmdCancel");
-    });
+    leftOpenAfter(
+        *m_prompt, [&] { m_prompt->showModal(); },
+        [&] {
+            type("Typed before");
+            click("cmdCancel");
+        });
     m_bed->globals.random.script([] { return 0.0; }); // length 3, letter "m"
     QString offered;
-    leftOpenAfter(*m_prompt, [&] { m_prompt->showModal(); }, [&] {
-        offered = box()->text();
-        click("cmdCancel");
-    });
+    leftOpenAfter(
+        *m_prompt, [&] { m_prompt->showModal(); },
+        [&] {
+            offered = box()->text();
+            click("cmdCancel");
+        });
     QCOMPARE(offered, QStringLiteral("mmm"));
 }
 

@@ -135,11 +135,16 @@ void SpotDetailsTest::soundOnlyWhenTheNameChanged_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("number");
     QTest::addColumn<bool>("played");
-    QTest::newRow("new name, sounds on") << true << "Rex" << "017" << true;
-    QTest::newRow("new name, sounds off") << false << "Rex" << "017" << false;
-    QTest::newRow("only the number") << true << "Rover" << "020" << false;
-    QTest::newRow("same name after trimming") << true << " Rover " << "017" << false;
-    QTest::newRow("case differs") << true << "rover" << "017" << true;
+    QTest::newRow("new name, sounds on") << true << "Rex"
+                                         << "017" << true;
+    QTest::newRow("new name, sounds off") << false << "Rex"
+                                          << "017" << false;
+    QTest::newRow("only the number") << true << "Rover"
+                                     << "020" << false;
+    QTest::newRow("same name after trimming") << true << " Rover "
+                                              << "017" << false;
+    QTest::newRow("case differs") << true << "rover"
+                                  << "017" << true;
 }
 
 void SpotDetailsTest::soundOnlyWhenTheNameChanged()
@@ -153,8 +158,8 @@ void SpotDetailsTest::soundOnlyWhenTheNameChanged()
     replaceText("txtBaseName", name);
     replaceText("txtNumber", number);
     click("cmdOK");
-    const std::vector<std::string> expected = played ? std::vector<std::string>{"NewBaseName.wav"}
-                                                     : std::vector<std::string>{};
+    const std::vector<std::string> expected =
+        played ? std::vector<std::string>{"NewBaseName.wav"} : std::vector<std::string>{};
     QCOMPARE(m_bed->desktop.soundsPlayed, expected);
 }
 

@@ -52,7 +52,10 @@ private:
     QCheckBox *box(const char *name) const { return child<QCheckBox>(name); }
     void click(const char *button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
     /// Clicks the box's indicator (a click past the end of its caption is no click on it).
-    void tick(const char *name) { QTest::mouseClick(box(name), Qt::LeftButton, {}, QPoint(6, box(name)->height() / 2)); }
+    void tick(const char *name)
+    {
+        QTest::mouseClick(box(name), Qt::LeftButton, {}, QPoint(6, box(name)->height() / 2));
+    }
     int pixels(int twips) const { return qRound(twips * m_window->logicalDpiX() / 1440.0); }
 
     std::unique_ptr<OptionsTestBed> m_bed;
@@ -82,9 +85,12 @@ void OptionsTest::loadsEveryControlFromOptions()
     o = {true, false, true, false, true, false, 9, 700};
     open();
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Options"));
-    const QStringList captions{"Use the same base name for all drop spots", "Align toolbar vertically",
-                               "Remember toolbar location",                 "Prompt for new base name",
-                               "Start automatically with Windows",          "Play sounds"};
+    const QStringList captions{"Use the same base name for all drop spots",
+                               "Align toolbar vertically",
+                               "Remember toolbar location",
+                               "Prompt for new base name",
+                               "Start automatically with Windows",
+                               "Play sounds"};
     const bool ticked[] = {true, false, true, false, true, false};
     int lastTop = -1;
     for (int i = 0; i < 6; ++i) {

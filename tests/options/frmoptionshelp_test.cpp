@@ -59,32 +59,40 @@ void OptionsHelpTest::movingOverAControlShowsItsHelp_data()
     const QString lengthText = "This is the maximum number of charictars a randomly generated base name will have.  "
                                "(minimum is 3)";
     QTest::newRow("chkSameBaseNames")
-        << "chkSameBaseNames" << "Use the same base names for all drop spots"
+        << "chkSameBaseNames"
+        << "Use the same base names for all drop spots"
         << "If checked, all drop spots will use the same base name and increment.  If not checked, each drop spot "
            "can have a seperate base name, and dropping a file onto one drop spot will not affect the next file "
            "number of any other drop spot.";
     QTest::newRow("chkAlignVertically")
-        << "chkAlignVertically" << "Align toolbar vertically"
+        << "chkAlignVertically"
+        << "Align toolbar vertically"
         << "If checked, the drop spot toolbar will appear vertically.  If not checked, the toolbar will appear "
            "horizontally.";
     QTest::newRow("chkRememberLocation")
-        << "chkRememberLocation" << "Remember toolbar location"
+        << "chkRememberLocation"
+        << "Remember toolbar location"
         << "If checked, the toolbar will start at the same place on your screen that it was when the program was "
            "last used.  If not checked, the toolbar will start in the default location on the screen.";
     QTest::newRow("chkPromptNewBaseName")
-        << "chkPromptNewBaseName" << "Prompt for new base name"
+        << "chkPromptNewBaseName"
+        << "Prompt for new base name"
         << "If checked, you will be prompted to enter the new base name to use when a new base name is requested.  "
            "If not checked, a random base name will be assigned automatically.";
     QTest::newRow("chkAutoStart")
-        << "chkAutoStart" << "Start automatically with Windows"
+        << "chkAutoStart"
+        << "Start automatically with Windows"
         << "If checked, the program will start automatically when your computer is turned on.  If not checked, you "
            "will have to start the program manually when you want to use it.";
     QTest::newRow("chkPlaySounds")
-        << "chkPlaySounds" << "Play Sounds"
+        << "chkPlaySounds"
+        << "Play Sounds"
         << "If checked, notification sounds will alert you when a file is successfully dropped.  If not checked, no "
            "notifications sounds will be played.";
-    QTest::newRow("lblMaxLength") << "lblMaxLength" << "Max random base name length" << lengthText;
-    QTest::newRow("txtMaxLength") << "txtMaxLength" << "Max random base name length" << lengthText;
+    QTest::newRow("lblMaxLength") << "lblMaxLength"
+                                  << "Max random base name length" << lengthText;
+    QTest::newRow("txtMaxLength") << "txtMaxLength"
+                                  << "Max random base name length" << lengthText;
 }
 
 void OptionsHelpTest::movingOverAControlShowsItsHelp()

@@ -13,15 +13,12 @@
 #include <QVBoxLayout>
 
 frmPromptBaseName::frmPromptBaseName(AppContext &app, QWidget *parent)
-    : QDialog(parent)
-    , m_app(app)
-    , m_lblExplain(new QLabel(QStringLiteral("Below is a randomly generated base name.  You may modify it if you "
+    : QDialog(parent), m_app(app),
+      m_lblExplain(new QLabel(QStringLiteral("Below is a randomly generated base name.  You may modify it if you "
                                              "want to make this base name meaningful to you in the future."),
-                              this))
-    , m_lblBaseName(new QLabel(QStringLiteral("New Base Name:"), this))
-    , txtBaseName(new QLineEdit(this))
-    , cmdOK(new QPushButton(QStringLiteral("OK"), this))
-    , cmdCancel(new QPushButton(QStringLiteral("Cancel"), this))
+                              this)),
+      m_lblBaseName(new QLabel(QStringLiteral("New Base Name:"), this)), txtBaseName(new QLineEdit(this)),
+      cmdOK(new QPushButton(QStringLiteral("OK"), this)), cmdCancel(new QPushButton(QStringLiteral("Cancel"), this))
 {
     setObjectName(QStringLiteral("frmPromptBaseName"));
     setWindowTitle(QStringLiteral("New Base Name"));

@@ -5,9 +5,7 @@
 #include <QPointer>
 #include <QTimer>
 
-SelectAllOnFocus::SelectAllOnFocus(QLineEdit *edit)
-    : QObject(edit)
-    , m_edit(edit)
+SelectAllOnFocus::SelectAllOnFocus(QLineEdit *edit) : QObject(edit), m_edit(edit)
 {
     edit->installEventFilter(this);
 }

@@ -50,9 +50,7 @@ QColor spotColor(const std::string &color)
 } // namespace
 
 frmOptions::frmOptions(AppContext &app, QWidget *parent)
-    : QMainWindow(parent)
-    , m_app(app)
-    , m_background(new QWidget(this))
+    : QMainWindow(parent), m_app(app), m_background(new QWidget(this))
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
@@ -148,8 +146,8 @@ QLayout *frmOptions::buildOptionColumn()
 
     auto *column = new QVBoxLayout;
     column->setSpacing(6);
-    for (QCheckBox *box : {chkSameBaseNames, chkAlignVertically, chkRememberLocation, chkPromptNewBaseName,
-                           chkAutoStart, chkPlaySounds})
+    for (QCheckBox *box :
+         {chkSameBaseNames, chkAlignVertically, chkRememberLocation, chkPromptNewBaseName, chkAutoStart, chkPlaySounds})
         column->addWidget(box);
     column->addSpacing(4);
     column->addLayout(length);
@@ -179,9 +177,9 @@ QGroupBox *frmOptions::buildSizeFrame()
     picSize->setFrameShape(QFrame::Box);
     picSize->setAutoFillBackground(true);
     QPalette squareColors = picSize->palette();
-    squareColors.setColor(QPalette::Window, spotColor(m_app.globals.DropSpots.empty()
-                                                          ? std::string("255")
-                                                          : m_app.globals.DropSpots.front().Color));
+    squareColors.setColor(
+        QPalette::Window,
+        spotColor(m_app.globals.DropSpots.empty() ? std::string("255") : m_app.globals.DropSpots.front().Color));
     squareColors.setColor(QPalette::WindowText, squareColors.color(QPalette::Shadow));
     picSize->setPalette(squareColors);
 
