@@ -55,7 +55,9 @@ frmMessage::frmMessage(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 14);
     layout->addWidget(Picture1);
-    setFixedWidth(400);
+    // The window takes the size of its message, which wraps at a fixed width.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    fitLabel();
 
     connect(Timer1, &QTimer::timeout, this, &QDialog::accept);
 }
@@ -75,6 +77,12 @@ void frmMessage::setMessage(const CompletionMessage &message)
     fillWith(Label1, message.complete ? completeGround : incompleteGround);
     m_interval = message.closeAfter;
     Timer1->setInterval(m_interval);
+    fitLabel();
+}
+
+void frmMessage::fitLabel()
+{
+    Label1->setFixedSize(LabelWidth, Label1->heightForWidth(LabelWidth));
     adjustSize();
 }
 

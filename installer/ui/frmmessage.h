@@ -30,6 +30,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    static constexpr int LabelWidth = 360; ///< pixels
+
+    void fitLabel();
+
     int m_interval = 2000;
     bool m_shown = false;
 };

@@ -64,6 +64,22 @@ private slots:
         QCOMPARE(box.findChild<QTimer *>("Timer1")->interval(), 8000);
     }
 
+    void aLongListOfNamesFitsInTheWindow()
+    {
+        frmMessage box;
+        box.setMessage({"Incomplete...",
+                        "Installation Incomplete\rNot installed: Stowlet, Drop.png, StowletUninstaller, Skull.png, "
+                        "Warning.wav, CopyFailed.wav, CopySuccess.wav, NewBaseName.wav",
+                        false, 8000});
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        auto *label = box.findChild<QLabel *>("Label1");
+        QCOMPARE_GE(label->height(), label->heightForWidth(label->width()));
+        const QRect onWindow(label->mapTo(&box, QPoint(0, 0)), label->size());
+        QVERIFY(box.rect().contains(onWindow));
+        box.close();
+    }
+
     void aClickClosesItSooner()
     {
         frmMessage box;
