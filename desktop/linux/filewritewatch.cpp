@@ -65,21 +65,26 @@ bool FileWriteWatch::readEvents()
     }
 }
 
-bool FileWriteWatch::looksWritten(std::chrono::steady_clock::time_point now)
+// Without inotify, a change of size is what tells that the file is being written.
+bool FileWriteWatch::observe(std::chrono::steady_clock::time_point now)
 {
-    struct stat info
-    {
-    };
+    if (watching())
+        return readEvents();
+    struct stat info = {};
+    const std::int64_t size = ::lstat(m_path.c_str(), &info) == 0 ? info.st_size : -1;
+    if (size == m_lastSize)
+        return false;
+    m_lastSize = size;
+    m_sizeSince = now;
+    return true;
+}
+
+bool FileWriteWatch::looksWritten(std::chrono::steady_clock::time_point now) const
+{
+    struct stat info = {};
     if (::lstat(m_path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size == 0)
         return false;
-    if (m_fd >= 0 && !m_eventsLost)
-        return m_openCount <= 0;
-    if (info.st_size != m_lastSize) {
-        m_lastSize = info.st_size;
-        m_sizeSince = now;
-        return false;
-    }
-    return now - m_sizeSince >= StableFor;
+    return watching() ? m_openCount <= 0 : now - m_sizeSince >= StableFor;
 }
 
 bool FileWriteWatch::waitUntilWritten(std::chrono::milliseconds quietLimit, std::chrono::milliseconds totalLimit)
@@ -87,18 +92,16 @@ bool FileWriteWatch::waitUntilWritten(std::chrono::milliseconds quietLimit, std:
     const auto start = std::chrono::steady_clock::now();
     auto lastActivity = start;
     for (;;) {
-        auto now = std::chrono::steady_clock::now();
-        if (readEvents())
+        const auto now = std::chrono::steady_clock::now();
+        if (observe(now))
             lastActivity = now;
         if (looksWritten(now))
             return true;
-        if (m_lastSize >= 0 && m_sizeSince == now)
-            lastActivity = now;
         if (now - lastActivity >= quietLimit || now - start >= totalLimit)
             return false;
         const auto left = std::min(quietLimit - (now - lastActivity), totalLimit - (now - start));
         const auto pause = std::chrono::duration_cast<std::chrono::milliseconds>(left) + 1ms;
-        if (m_fd >= 0 && !m_eventsLost) {
+        if (watching()) {
             pollfd watch{m_fd, POLLIN, 0};
             ::poll(&watch, 1, static_cast<int>(pause.count()));
         } else {

@@ -23,8 +23,10 @@ public:
     bool waitUntilWritten(std::chrono::milliseconds quietLimit, std::chrono::milliseconds totalLimit);
 
 private:
+    bool watching() const { return m_fd >= 0 && !m_eventsLost; }
+    bool observe(std::chrono::steady_clock::time_point now);
     bool readEvents();
-    bool looksWritten(std::chrono::steady_clock::time_point now);
+    bool looksWritten(std::chrono::steady_clock::time_point now) const;
 
     std::string m_path;
     std::string m_name;

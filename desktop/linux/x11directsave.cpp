@@ -99,9 +99,7 @@ std::string unusedTemporaryPath(const std::string &folder)
         char name[40];
         std::snprintf(name, sizeof name, ".stowlet-drop-%08x.part", static_cast<unsigned>(random()));
         const std::string path = Paths::join(folder, name);
-        struct stat info
-        {
-        };
+        struct stat info = {};
         if (::lstat(path.c_str(), &info) != 0 && errno == ENOENT)
             return path;
     }

@@ -111,9 +111,7 @@ protected:
 
     unsigned modeOf(const std::string &path) const
     {
-        struct stat info
-        {
-        };
+        struct stat info = {};
         ::stat(path.c_str(), &info);
         return info.st_mode & 0777;
     }

@@ -1,0 +1,83 @@
+// Waiting for another program to finish writing a file, as a direct save must: the
+// file exists (empty) before its content comes, and may come in pieces.
+
+#include "filewritewatch.h"
+#include "tempfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Writes like a browser: creates the file empty, then after a pause opens it again and
+// writes it in pieces.
+void writeLater(const std::string &path, const std::string &bytes, std::chrono::milliseconds pause)
+{
+    std::fclose(std::fopen(path.c_str(), "wb"));
+    std::this_thread::sleep_for(pause);
+    std::FILE *file = std::fopen(path.c_str(), "wb");
+    for (std::size_t at = 0; at < bytes.size(); at += 1000) {
+        std::fwrite(bytes.data() + at, 1, std::min<std::size_t>(1000, bytes.size() - at), file);
+        std::fflush(file);
+        std::this_thread::sleep_for(20ms);
+    }
+    std::fclose(file);
+}
+
+TEST(FileWriteWatch, WaitsUntilTheWriterHasClosedTheFile)
+{
+    TempFolder temp;
+    const std::string bytes(10000, 'x');
+    FileWriteWatch watch(temp.str(), "picture.part");
+    std::thread writer(writeLater, temp / "picture.part", bytes, 300ms);
+    EXPECT_TRUE(watch.waitUntilWritten(2000ms, 10000ms));
+    EXPECT_EQ(readFile(temp / "picture.part"), bytes) << "complete the moment the wait ends";
+    writer.join();
+}
+
+TEST(FileWriteWatch, AFileMovedIntoPlaceCounts)
+{
+    TempFolder temp;
+    FileWriteWatch watch(temp.str(), "picture.part");
+    std::thread writer([&] {
+        std::this_thread::sleep_for(100ms);
+        temp.writeFile("elsewhere", "whole");
+        std::filesystem::rename(temp / "elsewhere", temp / "picture.part");
+    });
+    EXPECT_TRUE(watch.waitUntilWritten(2000ms, 10000ms));
+    EXPECT_EQ(readFile(temp / "picture.part"), "whole");
+    writer.join();
+}
+
+TEST(FileWriteWatch, GivesUpOnAFileThatStaysEmptyOrNeverCloses)
+{
+    TempFolder temp;
+    FileWriteWatch empty(temp.str(), "empty.part");
+    std::fclose(std::fopen((temp / "empty.part").c_str(), "wb"));
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(empty.waitUntilWritten(200ms, 5000ms));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2000ms);
+
+    FileWriteWatch endless(temp.str(), "endless.part");
+    std::FILE *file = std::fopen((temp / "endless.part").c_str(), "wb");
+    std::thread writer([&] {
+        for (int i = 0; i < 30; ++i) {
+            std::fputs("more", file);
+            std::fflush(file);
+            std::this_thread::sleep_for(20ms);
+        }
+    });
+    start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(endless.waitUntilWritten(200ms, 300ms)) << "still open for writing";
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1000ms);
+    writer.join();
+    std::fclose(file);
+}
+
+} // namespace
