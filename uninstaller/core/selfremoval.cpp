@@ -24,8 +24,5 @@ void RemoveSelf(UninstallContext &context)
     Pause(context, 200);
     globals.WaitTimer.reset();
 
-    if (script.interpreter.empty())
-        context.desktop.shell.startProgram(scriptPath, {}, WindowStyle::Hidden, globals.TempFolder);
-    else
-        context.desktop.shell.startProgram(script.interpreter, {scriptPath}, WindowStyle::Hidden, globals.TempFolder);
+    context.desktop.shell.startProgram(script.program, script.arguments, WindowStyle::Hidden, globals.TempFolder);
 }

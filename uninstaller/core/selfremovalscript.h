@@ -6,16 +6,17 @@
 
 /// The script that outlives the uninstaller: it deletes the program's last copy once the
 /// program has exited, then deletes itself. Each desktop build links its own script
-/// (the shell of the desktop decides the language).
+/// (the desktop's command interpreter decides the language).
 struct SelfRemovalScript
 {
     std::vector<std::string> lines;
-    std::string lineEnd;     ///< what ends every line, the last one included
-    std::string interpreter; ///< the program that runs the script; empty when it runs by itself
+    std::string lineEnd; ///< what ends every line, the last one included
+    std::string program; ///< what to start to run the script
+    std::vector<std::string> arguments;
 };
 
 /// The script for the program file programFolder + programFile, run by the process
-/// processId, written as scriptFolder + scriptName.
+/// processId, to be written as scriptFolder + scriptName.
 SelfRemovalScript MakeSelfRemovalScript(const std::string &programFolder, const std::string &programFile,
                                         const std::string &scriptFolder, const std::string &scriptName,
                                         std::int64_t processId);

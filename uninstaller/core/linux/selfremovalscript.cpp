@@ -38,6 +38,7 @@ SelfRemovalScript MakeSelfRemovalScript(const std::string &programFolder, const 
         "rm -f -- " + quoted(scriptName),
     };
     script.lineEnd = "\n";
-    script.interpreter = "/bin/sh";
+    script.program = "/bin/sh";
+    script.arguments = {Paths::join(scriptFolder, scriptName)};
     return script;
 }

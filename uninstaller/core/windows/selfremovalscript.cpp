@@ -4,31 +4,35 @@
 
 namespace {
 
-// Double quotes keep a path with spaces (a temporary folder under "Documents and
-// Settings", a user name with a space) one word for the command interpreter.
-std::string quoted(const std::string &path)
+// Paths in double quotes, so that folders with spaces work (no path holds a quote); a "%"
+// doubled, so that the interpreter does not take it for a variable.
+std::string quoted(const std::string &text)
 {
-    return "\"" + path + "\"";
+    std::string result = "\"";
+    for (char c : text)
+        result += c == '%' ? std::string("%%") : std::string(1, c);
+    return result + "\"";
 }
 
 } // namespace
 
 SelfRemovalScript MakeSelfRemovalScript(const std::string &programFolder, const std::string &programFile,
-                                        const std::string &scriptFolder, const std::string &scriptName,
-                                        std::int64_t)
+                                        const std::string &scriptFolder, const std::string &scriptName, std::int64_t)
 {
-    // Windows keeps a running program's file from being deleted, so the loop simply tries
-    // until the file is gone, which is once the program has exited.
+    // Windows keeps a running program's file from being deleted, so the loop ends only once
+    // the program has exited and released it; its process id is not needed.
     SelfRemovalScript script;
     script.lines = {
         "@Echo off",
         ":S",
-        "cd " + quoted(Paths::join(programFolder, "")),
+        "cd /d " + quoted(Paths::join(programFolder, "")),
         "Del " + quoted(programFile),
         "If Exist " + quoted(Paths::join(programFolder, programFile)) + " Goto S",
-        "cd " + quoted(Paths::join(scriptFolder, "")),
+        "cd /d " + quoted(Paths::join(scriptFolder, "")),
         "Del " + quoted(scriptName),
     };
     script.lineEnd = "\r\n";
+    script.program = "cmd.exe";
+    script.arguments = {"/c", Paths::join(scriptFolder, scriptName)};
     return script;
 }
