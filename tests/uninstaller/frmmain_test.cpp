@@ -241,8 +241,8 @@ void FrmMainTest::yesRemovesWithButtonsGoneAndTheWindowHiddenBeforeTheMessage()
     QCOMPARE(ended.count(), 1);
     QCOMPARE(run.fake.started.size(), std::size_t(1));
     QCOMPARE(run.fake.started[0].style, WindowStyle::Hidden);
-    QCOMPARE(run.fake.started[0].arguments.at(0), run.install.temp + "/killmyself.sh");
-    QVERIFY(QFile::exists(QString::fromStdString(run.install.temp + "/killmyself.sh")));
+    QCOMPARE(run.fake.started[0].arguments.at(0), run.install.scriptInTemp());
+    QVERIFY(QFile::exists(QString::fromStdString(run.install.scriptInTemp())));
 }
 
 void FrmMainTest::closingDuringTheRemovalIsRefused()

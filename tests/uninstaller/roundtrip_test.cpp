@@ -94,7 +94,7 @@ void RoundTripTest::uninstallingLeavesTheHomeAsItWasBeforeTheInstall()
     // The install: the program files (the uninstaller being the real program with a stand-in
     // user), the menu and desktop entries, the created folders and the log.
     install.layOut();
-    fs::copy_file(UNINSTALL_DRIVER, install.programInInstallFolder(), fs::copy_options::overwrite_existing);
+    replaceFile(UNINSTALL_DRIVER, install.programInInstallFolder());
     QVERIFY(snapshot(install.home) != homeBefore);
 
     QProcess uninstaller;
@@ -120,8 +120,7 @@ void RoundTripTest::uninstallingLeavesTheHomeAsItWasBeforeTheInstall()
     // The copy in the temporary folder does the removal and leaves the script, which deletes
     // the copy once it has exited, then itself.
     QTRY_VERIFY_WITH_TIMEOUT(readFile(transcript).find("message: ") != std::string::npos, 30000);
-    QTRY_VERIFY_WITH_TIMEOUT(!fs::exists(install.programInTemp()) && !fs::exists(install.temp + "/killmyself.sh"),
-                             15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!fs::exists(install.programInTemp()) && !fs::exists(install.scriptInTemp()), 15000);
 
     const auto homeAfter = snapshot(install.home);
     QVERIFY2(homeAfter == homeBefore, describeDifference(homeBefore, homeAfter).c_str());

@@ -1,34 +1,18 @@
+#include "paths.h"
 #include "selfremovalscript.h"
 #include "uninstallfixture.h"
 
 namespace {
 
-TEST(SelfRemovalScriptTest, SevenLinesWithEveryPathQuoted)
-{
-    const SelfRemovalScript script =
-        MakeSelfRemovalScript("/tmp/Ann's temp", "StowletUninstaller", "/tmp/Ann's temp", "killmyself.sh", 4242);
-
-    EXPECT_EQ(script.lines, (std::vector<std::string>{
-                                "#!/bin/sh",
-                                "while :; do",
-                                "cd '/tmp/Ann'\\''s temp/' || exit 1",
-                                "kill -0 4242 2>/dev/null || rm -f -- 'StowletUninstaller'",
-                                "[ -e '/tmp/Ann'\\''s temp/StowletUninstaller' ] || break; sleep 0.2; done",
-                                "cd '/tmp/Ann'\\''s temp/' || exit 1",
-                                "rm -f -- 'killmyself.sh'",
-                            }));
-    EXPECT_EQ(script.lineEnd, "\n") << "a carriage return would become part of every path";
-    EXPECT_EQ(script.interpreter, "/bin/sh");
-}
-
-TEST(SelfRemovalScriptTest, RootFolderIsNotDoubled)
-{
-    const SelfRemovalScript script = MakeSelfRemovalScript("/", "StowletUninstaller", "/", "killmyself.sh", 7);
-    EXPECT_EQ(script.lines[2], "cd '/' || exit 1");
-    EXPECT_EQ(script.lines[4], "[ -e '/StowletUninstaller' ] || break; sleep 0.2; done");
-}
-
 using RemoveSelfTest = UninstallTest;
+
+std::string scriptText(const SelfRemovalScript &script)
+{
+    std::string text;
+    for (const std::string &line : script.lines)
+        text += line + script.lineEnd;
+    return text;
+}
 
 TEST_F(RemoveSelfTest, UnloadsTheWindowWritesTheScriptAndStartsItHidden)
 {
@@ -40,16 +24,14 @@ TEST_F(RemoveSelfTest, UnloadsTheWindowWritesTheScriptAndStartsItHidden)
 
     EXPECT_EQ(host.calls, std::vector<std::string>{"unload"});
     const SelfRemovalScript expected =
-        MakeSelfRemovalScript(install.temp, "StowletUninstaller", install.temp, "killmyself.sh", 31337);
-    std::string text;
-    for (const std::string &line : expected.lines)
-        text += line + "\n";
-    EXPECT_EQ(readFile(install.temp + "/killmyself.sh"), text);
+        MakeSelfRemovalScript(install.temp, Paths::fileName(install.programInTemp()), install.temp,
+                              Paths::fileName(install.scriptInTemp()), 31337);
+    EXPECT_EQ(readFile(install.scriptInTemp()), scriptText(expected));
     EXPECT_EQ(wait.waits, std::vector<std::int64_t>{200});
     EXPECT_EQ(globals.WaitTimer, nullptr);
     ASSERT_EQ(fake.started.size(), 1u);
-    EXPECT_EQ(fake.started[0].program, "/bin/sh");
-    EXPECT_EQ(fake.started[0].arguments, std::vector<std::string>{install.temp + "/killmyself.sh"});
+    EXPECT_EQ(fake.started[0].program, expected.program);
+    EXPECT_EQ(fake.started[0].arguments, expected.arguments);
     EXPECT_EQ(fake.started[0].style, WindowStyle::Hidden);
     EXPECT_EQ(fake.started[0].workingFolder, install.temp);
 }
@@ -64,6 +46,17 @@ TEST_F(RemoveSelfTest, WindowAlreadyUnloadedIsLeftAlone)
 
     EXPECT_TRUE(host.calls.empty());
     EXPECT_EQ(fake.started.size(), 1u);
+}
+
+TEST_F(RemoveSelfTest, ScriptNamesTheProgramAndItselfInTheTemporaryFolder)
+{
+    const SelfRemovalScript script =
+        MakeSelfRemovalScript(install.temp, "StowletUninstaller", install.temp, "killmyself", 1);
+    ASSERT_EQ(script.lines.size(), 7u);
+    EXPECT_NE(script.lines[3].find("StowletUninstaller"), std::string::npos) << "deletes the program";
+    EXPECT_NE(script.lines[4].find(Paths::join(install.temp, "StowletUninstaller")), std::string::npos)
+        << "until it is gone";
+    EXPECT_NE(script.lines[6].find("killmyself"), std::string::npos) << "then itself";
 }
 
 } // namespace

@@ -55,7 +55,10 @@ TEST_F(StartupTest, CopyRecognisesTheTemporaryFolderReportedWithSeveralTrailingS
 TEST_F(StartupTest, CopyRecognisesTheTemporaryFolderReachedThroughALink)
 {
     const std::string link = root / "link to tmp";
-    fs::create_directory_symlink(install.temp, link);
+    std::error_code ec;
+    fs::create_directory_symlink(install.temp, link, ec);
+    if (ec)
+        GTEST_SKIP() << "no folder links here: " << ec.message();
     runFromTemp();
     fake.temp = link + "/";
 
@@ -70,8 +73,7 @@ TEST_F(StartupTest, MissingLogNamesTheExpectedPathAndChangesNothing)
         fake.dialogs.clear();
         fake.messages.clear();
         if (inTemp) {
-            fs::copy_file(install.programInInstallFolder(), install.programInTemp(),
-                          fs::copy_options::overwrite_existing);
+            replaceFile(install.programInInstallFolder(), install.programInTemp());
             fake.executable = install.programInTemp();
         } else {
             fs::remove(install.logInInstallFolder());
@@ -81,7 +83,7 @@ TEST_F(StartupTest, MissingLogNamesTheExpectedPathAndChangesNothing)
 
         EXPECT_EQ(LoadUninstaller(context), LoadOutcome::EndProgram);
 
-        const std::string expected = (inTemp ? install.temp : install.installFolder) + "/STOWLET-InstallLog.txt";
+        const std::string expected = inTemp ? install.logInTemp() : install.logInInstallFolder();
         EXPECT_EQ(fake.messages, std::vector<std::string>{"No Install Log Found.\rExpected location: " + expected +
                                                           "\rThe uninstallation can not continue."});
         EXPECT_TRUE(fake.started.empty());

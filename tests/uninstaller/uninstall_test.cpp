@@ -1,3 +1,5 @@
+#include "paths.h"
+#include "selfremovalscript.h"
 #include "uninstallfixture.h"
 
 #include <filesystem>
@@ -110,7 +112,7 @@ TEST_F(UninstallFlowTest, NestedFoldersGoInAnyOrderUpToTenLevels)
         install.layOut();
         writeLogInTemp(lines);
         fake.executable = install.programInTemp();
-        fs::copy_file(install.programInInstallFolder(), install.programInTemp(), fs::copy_options::overwrite_existing);
+        replaceFile(install.programInInstallFolder(), install.programInTemp());
         ASSERT_EQ(LoadUninstaller(context), LoadOutcome::WaitForUser);
 
         fake.answers = {true};
@@ -132,7 +134,7 @@ TEST_F(UninstallFlowTest, FolderHoldingAForeignFileSurvivesAndThumbsDbDoesNotKee
     uninstallAnswering(true);
 
     EXPECT_EQ(readFile(install.groupFolder + "/someone else's.desktop"), "theirs");
-    EXPECT_FALSE(exists(install.groupFolder + "/Stowlet.desktop"));
+    EXPECT_FALSE(exists(install.shortcuts[0]));
     EXPECT_FALSE(exists(install.createdParent));
     EXPECT_EQ(fake.dialogs.back(), SuccessText) << "what stays is not reported";
 }
@@ -161,7 +163,7 @@ TEST_F(UninstallFlowTest, ReadOnlyFilesListedInTheLogAreRemoved)
 {
     for (const std::string &entry : install.shortcuts)
         fs::permissions(entry, fs::perms::owner_read, fs::perm_options::replace);
-    fs::permissions(install.installFolder + "/Drop.png", fs::perms::owner_read, fs::perm_options::replace);
+    fs::permissions(install.installedFiles[1], fs::perms::owner_read, fs::perm_options::replace);
 
     uninstallAnswering(true);
 
@@ -207,20 +209,27 @@ TEST_F(UninstallFlowTest, LogThatCannotBeReadAtRemovalTimeStillEndsTheRun)
     EXPECT_EQ(treeOf(install.home), before);
     EXPECT_EQ(fake.dialogs.back(), SuccessText);
     ASSERT_EQ(fake.started.size(), 1u);
-    EXPECT_EQ(fake.started[0].arguments, std::vector<std::string>{install.temp + "/killmyself.sh"});
+    EXPECT_TRUE(exists(install.scriptInTemp()));
 }
 
 TEST_F(UninstallFlowTest, EndsByStartingTheScriptHiddenFromTheTemporaryFolder)
 {
     uninstallAnswering(true);
 
+    const SelfRemovalScript script =
+        MakeSelfRemovalScript(install.temp, Paths::fileName(install.programInTemp()), install.temp,
+                              Paths::fileName(install.scriptInTemp()), host.pid);
+    std::string text;
+    for (const std::string &line : script.lines)
+        text += line + script.lineEnd;
+    EXPECT_EQ(readFile(install.scriptInTemp()), text);
     ASSERT_EQ(fake.started.size(), 1u);
-    EXPECT_EQ(fake.started[0].program, "/bin/sh");
-    EXPECT_EQ(fake.started[0].arguments, std::vector<std::string>{install.temp + "/killmyself.sh"});
+    EXPECT_EQ(fake.started[0].program, script.program);
+    EXPECT_EQ(fake.started[0].arguments, script.arguments);
     EXPECT_EQ(fake.started[0].style, WindowStyle::Hidden);
+    EXPECT_EQ(fake.started[0].workingFolder, install.temp);
     EXPECT_FALSE(fake.started[0].waited);
     EXPECT_TRUE(exists(install.programInTemp())) << "the script deletes the copy once the program has exited";
-    EXPECT_NE(readFile(install.temp + "/killmyself.sh").find("kill -0 4242 "), std::string::npos);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "uninstallsupport.h"
 
 #include "knownfolders.h"
+#include "paths.h"
+#include "platformnames.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,17 +10,35 @@
 
 namespace fs = std::filesystem;
 
-Installation::Installation(const TempFolder &root)
-    : home(root / "home"), desktop(home + "/Desktop"), pictures(home + "/Pictures"),
-      programs(home + "/.local/share/applications"), startup(home + "/.config/autostart"),
-      programFiles(home + "/.local/share"), temp(root / "tmp folder"), createdParent(home + "/My Apps"),
-      installFolder(createdParent + "/Stowlet"), groupFolder(programs + "/Stowlet")
+namespace {
+std::string shortcutName(const std::string &name)
 {
-    for (const char *name : {"Stowlet", "Drop.png", "StowletUninstaller", "Skull.png", "Warning.wav", "CopyFailed.wav",
-                             "CopySuccess.wav", "NewBaseName.wav"})
-        installedFiles.push_back(installFolder + "/" + name);
-    shortcuts = {groupFolder + "/Stowlet.desktop", groupFolder + "/Uninstall Stowlet.desktop",
-                 desktop + "/Stowlet.desktop"};
+    return name + PlatformNames::shortcutExtensions().front();
+}
+} // namespace
+
+Installation::Installation(const TempFolder &root)
+{
+    using Paths::join;
+    using PlatformNames::executableName;
+    using PlatformNames::iconFileName;
+    home = root / "home";
+    desktop = join(home, "Desktop");
+    pictures = join(home, "Pictures");
+    programFiles = join(join(home, ".local"), "share");
+    programs = join(programFiles, "applications");
+    startup = join(join(home, ".config"), "autostart");
+    temp = root / "tmp folder";
+    createdParent = join(home, "My Apps");
+    installFolder = join(createdParent, "Stowlet");
+    groupFolder = join(programs, "Stowlet");
+    for (const std::string &name :
+         {executableName("Stowlet"), iconFileName("Drop"), executableName("StowletUninstaller"), iconFileName("Skull"),
+          std::string("Warning.wav"), std::string("CopyFailed.wav"), std::string("CopySuccess.wav"),
+          std::string("NewBaseName.wav")})
+        installedFiles.push_back(join(installFolder, name));
+    shortcuts = {join(groupFolder, shortcutName("Stowlet")), join(groupFolder, shortcutName("Uninstall Stowlet")),
+                 join(desktop, shortcutName("Stowlet"))};
     // What an install records, in its order: the folders made for the installation folder,
     // the program files, then the menu's group folder with its entries, then the desktop entry.
     std::vector<std::string> recorded{createdParent, installFolder};
@@ -31,8 +51,8 @@ Installation::Installation(const TempFolder &root)
 std::vector<std::string> Installation::logGroupsOf(const std::string &installPath,
                                                    const std::vector<std::string> &recorded)
 {
-    // The log's three groups, told apart by a "." alone: on this desktop that puts program
-    // files without extension among the folders and anything under ".local" among the files.
+    // The log's three groups, told apart by a "." alone: on Linux that puts program files
+    // without extension among the folders and anything under ".local" among the files.
     const auto hasDot = [](const std::string &entry) { return entry.find('.') != std::string::npos; };
     const auto isLink = [](std::string entry) {
         std::transform(entry.begin(), entry.end(), entry.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -65,14 +85,14 @@ void Installation::layOut() const
 
 void Installation::copyToTemp() const
 {
-    fs::copy_file(programInInstallFolder(), programInTemp(), fs::copy_options::overwrite_existing);
-    fs::copy_file(logInInstallFolder(), logInTemp(), fs::copy_options::overwrite_existing);
+    replaceFile(programInInstallFolder(), programInTemp());
+    replaceFile(logInInstallFolder(), logInTemp());
 }
 
 void Installation::describeTo(FakeDesktop &fake) const
 {
     fake.home = home;
-    fake.temp = temp + "/";
+    fake.temp = temp + Paths::separator();
     fake.folders = {{Csidl::Desktop, desktop},
                     {Csidl::Programs, programs},
                     {Csidl::Startup, startup},
@@ -89,22 +109,35 @@ void Installation::writeLog(const std::string &path, const std::vector<std::stri
 
 std::string Installation::logInInstallFolder() const
 {
-    return installFolder + "/STOWLET-InstallLog.txt";
+    return Paths::join(installFolder, "STOWLET-InstallLog.txt");
 }
 
 std::string Installation::logInTemp() const
 {
-    return temp + "/STOWLET-InstallLog.txt";
+    return Paths::join(temp, "STOWLET-InstallLog.txt");
 }
 
 std::string Installation::programInInstallFolder() const
 {
-    return installFolder + "/StowletUninstaller";
+    return Paths::join(installFolder, PlatformNames::executableName("StowletUninstaller"));
 }
 
 std::string Installation::programInTemp() const
 {
-    return temp + "/StowletUninstaller";
+    return Paths::join(temp, PlatformNames::executableName("StowletUninstaller"));
+}
+
+std::string Installation::scriptInTemp() const
+{
+    return Paths::join(temp, PlatformNames::selfRemovalScriptName());
+}
+
+void replaceFile(const std::string &source, const std::string &target)
+{
+    // Removed first: some runtimes will not copy over an existing file.
+    std::error_code ignored;
+    fs::remove(target, ignored);
+    fs::copy_file(source, target);
 }
 
 std::vector<std::string> treeOf(const std::string &folder)

@@ -86,7 +86,11 @@ public:
     std::string logInTemp() const;
     std::string programInInstallFolder() const;
     std::string programInTemp() const;
+    std::string scriptInTemp() const;
 };
+
+/// Copies source over target, replacing a target that is there.
+void replaceFile(const std::string &source, const std::string &target);
 
 /// Every entry below a folder (relative path, "/" after folders), for before/after comparisons.
 std::vector<std::string> treeOf(const std::string &folder);

@@ -1,4 +1,5 @@
-// The self-removal script run for real by /bin/sh against a stand-in for the uninstaller.
+// The self-removal script for /bin/sh: its exact lines, and the script run for real against a
+// stand-in for the uninstaller.
 #include "selfremovalscript.h"
 #include "tempfolder.h"
 
@@ -19,6 +20,32 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
+
+TEST(ShellScriptTest, SevenLinesWithEveryPathQuoted)
+{
+    const SelfRemovalScript script =
+        MakeSelfRemovalScript("/tmp/Ann's temp", "StowletUninstaller", "/tmp/Ann's temp", "killmyself.sh", 4242);
+
+    EXPECT_EQ(script.lines, (std::vector<std::string>{
+                                "#!/bin/sh",
+                                "while :; do",
+                                "cd '/tmp/Ann'\\''s temp/' || exit 1",
+                                "kill -0 4242 2>/dev/null || rm -f -- 'StowletUninstaller'",
+                                "[ -e '/tmp/Ann'\\''s temp/StowletUninstaller' ] || break; sleep 0.2; done",
+                                "cd '/tmp/Ann'\\''s temp/' || exit 1",
+                                "rm -f -- 'killmyself.sh'",
+                            }));
+    EXPECT_EQ(script.lineEnd, "\n") << "a carriage return would become part of every path";
+    EXPECT_EQ(script.program, "/bin/sh");
+    EXPECT_EQ(script.arguments, std::vector<std::string>{"/tmp/Ann's temp/killmyself.sh"});
+}
+
+TEST(ShellScriptTest, RootFolderIsNotDoubled)
+{
+    const SelfRemovalScript script = MakeSelfRemovalScript("/", "StowletUninstaller", "/", "killmyself.sh", 7);
+    EXPECT_EQ(script.lines[2], "cd '/' || exit 1");
+    EXPECT_EQ(script.lines[4], "[ -e '/StowletUninstaller' ] || break; sleep 0.2; done");
+}
 
 pid_t spawn(const std::vector<std::string> &command)
 {
@@ -64,7 +91,9 @@ protected:
         for (const std::string &line : text.lines)
             out << line << text.lineEnd;
         out.close();
-        return spawn({text.interpreter, script});
+        std::vector<std::string> command{text.program};
+        command.insert(command.end(), text.arguments.begin(), text.arguments.end());
+        return spawn(command);
     }
 
     TempFolder root;
