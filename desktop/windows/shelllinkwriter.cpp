@@ -6,6 +6,10 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+
 namespace {
 
 // COM for the calling thread for as long as a shortcut is being handled; a thread that
@@ -57,6 +61,33 @@ bool createShellLink(ComPtr<IShellLinkA> &link)
                                       reinterpret_cast<void **>(link.put())));
 }
 
+// A shell link knows three show commands: normal, maximised and minimised without
+// activation; anything else opens as normal.
+int showCommandFor(WindowStyle style)
+{
+    switch (style) {
+    case WindowStyle::Maximized:
+        return SW_SHOWMAXIMIZED;
+    case WindowStyle::Minimized:
+        return SW_SHOWMINNOACTIVE;
+    default:
+        return SW_SHOWNORMAL;
+    }
+}
+
+WindowStyle styleFor(int showCommand)
+{
+    switch (showCommand) {
+    case SW_SHOWMAXIMIZED:
+        return WindowStyle::Maximized;
+    case SW_SHOWMINNOACTIVE:
+    case SW_SHOWMINIMIZED:
+        return WindowStyle::Minimized;
+    default:
+        return WindowStyle::Normal;
+    }
+}
+
 bool setProperties(IShellLinkA &link, const ShortcutProperties &properties)
 {
     const auto [iconFile, iconIndex] = ShellLinkWriter::splitIconLocation(properties.iconLocation);
@@ -65,7 +96,7 @@ bool setProperties(IShellLinkA &link, const ShortcutProperties &properties)
     return SUCCEEDED(link.SetDescription(properties.description.c_str())) &&
            SUCCEEDED(link.SetIconLocation(iconFile.c_str(), iconIndex)) &&
            SUCCEEDED(link.SetPath(properties.targetPath.c_str())) &&
-           SUCCEEDED(link.SetShowCmd(static_cast<int>(properties.windowStyle))) &&
+           SUCCEEDED(link.SetShowCmd(showCommandFor(properties.windowStyle))) &&
            SUCCEEDED(link.SetWorkingDirectory(properties.workingDirectory.c_str()));
 }
 
@@ -116,9 +147,20 @@ std::optional<ShortcutProperties> ShellLinkWriter::readShortcut(const std::strin
         properties.targetPath = text;
     int showCommand = 0;
     if (SUCCEEDED(link->GetShowCmd(&showCommand)))
-        properties.windowStyle = static_cast<WindowStyle>(showCommand);
+        properties.windowStyle = styleFor(showCommand);
     text[0] = '\0';
     if (SUCCEEDED(link->GetWorkingDirectory(text, sizeof text)))
         properties.workingDirectory = text;
     return properties;
+}
+
+int ShellLinkWriter::showCommandInFile(const std::string &linkPath)
+{
+    // The header is 76 bytes long and begins with its own size; the show command is the
+    // little-endian 32-bit field at offset 60.
+    unsigned char header[76] = {};
+    std::ifstream file(std::filesystem::path(AnsiText::toWide(linkPath)), std::ios::binary);
+    if (!file.read(reinterpret_cast<char *>(header), sizeof header) || header[0] != sizeof header)
+        return -1;
+    return static_cast<int>(header[60] | header[61] << 8 | header[62] << 16 | static_cast<std::uint32_t>(header[63]) << 24);
 }
