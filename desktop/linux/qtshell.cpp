@@ -36,7 +36,16 @@ bool QtShell::startProgram(const std::string &program, const std::vector<std::st
                            const std::string &workingFolder)
 {
     // X11 has no per-process start-up window style; each program decides how it shows itself.
-    return QProcess::startDetached(toQt(program), toQtList(arguments), toQt(workingFolder));
+    // A started program outlives this one: it must not write into our output, which may
+    // be a pipe that closes when we end (and would then kill it at its first message).
+    QProcess process;
+    process.setProgram(toQt(program));
+    process.setArguments(toQtList(arguments));
+    process.setWorkingDirectory(toQt(workingFolder));
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    return process.startDetached();
 }
 
 int QtShell::runAndWait(const std::string &program, const std::vector<std::string> &arguments, WindowStyle)
