@@ -1,4 +1,5 @@
 #include "filecopy.h"
+#include "paths.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ TEST(FileCopy, CopiesAndReplacesWhole)
     ASSERT_TRUE(FileCopy::copyReplacing(source, destination, error)) << error;
     EXPECT_EQ(readFile(destination), content);
     EXPECT_FALSE(fs::exists(FileCopy::temporaryNameFor(destination)));
-    EXPECT_EQ(FileCopy::temporaryNameFor(temp / "dst/out.bin"), temp / "dst/.out.bin.stowlet-part");
+    EXPECT_EQ(FileCopy::temporaryNameFor(destination), Paths::join(temp / "dst", ".out.bin.stowlet-part"));
 }
 
 TEST(FileCopy, FailuresLeaveNothingBehind)

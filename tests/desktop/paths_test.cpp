@@ -7,7 +7,9 @@ namespace {
 
 TEST(Paths, JoinAndSplit)
 {
-    EXPECT_EQ(Paths::join("/a/b", "c.txt"), "/a/b/c.txt");
+    // Joining uses the platform's own separator ("\\" on Windows); splitting takes "/" too.
+    const std::string separator(1, Paths::separator());
+    EXPECT_EQ(Paths::join("/a/b", "c.txt"), "/a/b" + separator + "c.txt");
     EXPECT_EQ(Paths::join("/a/b/", "c.txt"), "/a/b/c.txt");
     EXPECT_EQ(Paths::join("/", "c.txt"), "/c.txt");
     EXPECT_EQ(Paths::parentFolder("/a/b/c.txt"), "/a/b");

@@ -1,10 +1,11 @@
-#include "desktopentrywriter.h"
 #include "fakedesktop.h"
+#include "platformnames.h"
 #include "shellprocedures.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -33,11 +34,21 @@ TEST(ShellProcedures, DeleteFileQuietlyIgnoresEverything)
     EXPECT_TRUE(fs::exists(folder));
 }
 
+// The desktop's own shortcut extension: ".desktop" on Linux, ".lnk" on Windows.
+const std::string linkExtension = PlatformNames::shortcutExtensions().front();
+
+std::string upperCase(std::string text)
+{
+    for (char &c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
 TEST(ShellProcedures, ShortcutExtensionAppendedUnlessPresent)
 {
-    EXPECT_EQ(ShortcutLinkPath("/x/Tool"), "/x/Tool.desktop");
-    EXPECT_EQ(ShortcutLinkPath("/x/Tool.DESKTOP"), "/x/Tool.DESKTOP");
-    EXPECT_EQ(ShortcutLinkPath("/x/Tool.desktop"), "/x/Tool.desktop");
+    EXPECT_EQ(ShortcutLinkPath("/x/Tool"), "/x/Tool" + linkExtension);
+    EXPECT_EQ(ShortcutLinkPath("/x/Tool" + upperCase(linkExtension)), "/x/Tool" + upperCase(linkExtension));
+    EXPECT_EQ(ShortcutLinkPath("/x/Tool" + linkExtension), "/x/Tool" + linkExtension);
 }
 
 TEST(ShellProcedures, MakeShortcutDefaults)
@@ -47,7 +58,7 @@ TEST(ShellProcedures, MakeShortcutDefaults)
     ASSERT_TRUE(MakeShortcut(desktop.services(), temp / "Tool", "A tool", "/opt/t/tool"));
     ASSERT_EQ(desktop.shortcutsWritten.size(), 1u);
     const auto &written = desktop.shortcutsWritten[0];
-    EXPECT_EQ(written.linkPath, temp / "Tool.desktop");
+    EXPECT_EQ(written.linkPath, temp / ("Tool" + linkExtension));
     EXPECT_EQ(written.properties.description, "A tool");
     EXPECT_EQ(written.properties.iconLocation, "/opt/t/tool,1");
     EXPECT_EQ(written.properties.windowStyle, WindowStyle::Maximized);
@@ -61,7 +72,7 @@ TEST(ShellProcedures, AutoStartShortcutLifecycle)
     TempFolder temp;
     FakeDesktop desktop;
     desktop.folders[7] = temp.makeFolder("autostart");
-    const std::string link = temp / "autostart/Stowlet.desktop";
+    const std::string link = temp / ("autostart/Stowlet" + linkExtension);
 
     CreateAutoStartShortcut(desktop.services(), "/opt/Stowlet");
     ASSERT_TRUE(fs::exists(link));
@@ -71,7 +82,7 @@ TEST(ShellProcedures, AutoStartShortcutLifecycle)
     EXPECT_EQ(desktop.shortcutsWritten[0].properties.description, "Stowlet");
 
     // An existing shortcut is left untouched.
-    temp.writeFile("autostart/Stowlet.desktop", "mine");
+    temp.writeFile("autostart/Stowlet" + linkExtension, "mine");
     CreateAutoStartShortcut(desktop.services(), "/opt/Stowlet");
     EXPECT_EQ(readFile(link), "mine");
     EXPECT_EQ(desktop.shortcutsWritten.size(), 1u);
@@ -85,35 +96,6 @@ TEST(ShellProcedures, AutoStartShortcutLifecycle)
     desktop.folders.erase(7);
     CreateAutoStartShortcut(desktop.services(), "/opt/Stowlet");
     EXPECT_EQ(desktop.shortcutsWritten.size(), 1u);
-}
-
-TEST(DesktopEntryWriter, WritesAnExecutableEntry)
-{
-    TempFolder temp;
-    DesktopEntryWriter writer;
-    ShortcutProperties properties;
-    properties.description = "Saves dropped pictures";
-    properties.iconLocation = "/opt/My Stowlet/Drop.png";
-    properties.targetPath = "/opt/My Stowlet/Stowlet";
-    properties.workingDirectory = "/opt/My Stowlet";
-    const std::string link = temp / "Uninstall Stowlet.desktop";
-    ASSERT_TRUE(writer.writeShortcut(link, properties));
-    EXPECT_EQ(readFile(link), "[Desktop Entry]\n"
-                              "Type=Application\n"
-                              "Name=Uninstall Stowlet\n"
-                              "Comment=Saves dropped pictures\n"
-                              "Exec=\"/opt/My Stowlet/Stowlet\"\n"
-                              "Icon=/opt/My Stowlet/Drop.png\n"
-                              "Path=/opt/My Stowlet\n"
-                              "Terminal=false\n");
-    EXPECT_NE(fs::status(link).permissions() & fs::perms::owner_exec, fs::perms::none);
-
-    properties.iconLocation = "/opt/s/Stowlet,1";
-    properties.description = "two\nlines";
-    const std::string text = DesktopEntryWriter::entryText(temp / "x.desktop", properties);
-    EXPECT_NE(text.find("Icon=/opt/s/Stowlet\n"), std::string::npos);
-    EXPECT_NE(text.find("Comment=two lines\n"), std::string::npos);
-    EXPECT_FALSE(writer.writeShortcut(temp / "missing/x.desktop", properties));
 }
 
 } // namespace

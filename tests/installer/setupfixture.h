@@ -4,6 +4,8 @@
 #include "fakemessagewait.h"
 #include "fakesharedcomponents.h"
 #include "installengine.h"
+#include "paths.h"
+#include "platformnames.h"
 #include "programfiles.h"
 #include "setupglobals.h"
 #include "tempfolder.h"
@@ -62,8 +64,8 @@ protected:
         globals.InstallPath = temp / "programs/Stowlet";
         for (const std::string &name : ProgramFileNames())
             temp.writeFile("package/Support/" + name, packageContent(name));
-        for (const std::string &program : {std::string("Stowlet"), std::string("StowletUninstaller")})
-            std::filesystem::permissions(temp.path() / "package/Support" / program,
+        for (const char *title : {"Stowlet", "StowletUninstaller"})
+            std::filesystem::permissions(temp.path() / "package" / "Support" / PlatformNames::executableName(title),
                                          std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec,
                                          std::filesystem::perm_options::add);
         wait.onWait = [this] { events.push_back("wait " + std::to_string(wait.waits.back())); };
@@ -72,7 +74,7 @@ protected:
 
     static std::string packageContent(const std::string &name) { return "content of " + name; }
 
-    std::string installed(const std::string &name) const { return globals.InstallPath + "/" + name; }
+    std::string installed(const std::string &name) const { return Paths::join(globals.InstallPath, name); }
 
     TempFolder temp;
     Globals globals;

@@ -30,25 +30,31 @@ public:
     std::string str() const { return m_path.string(); }
 
     /// Path text of an entry inside the folder.
-    std::string operator/(const std::string &name) const { return (m_path / name).string(); }
+    std::string operator/(const std::string &name) const { return (m_path / native(name)).string(); }
 
     /// Creates a subfolder and returns its path text.
     std::string makeFolder(const std::string &name) const
     {
-        std::filesystem::create_directories(m_path / name);
-        return (m_path / name).string();
+        std::filesystem::create_directories(m_path / native(name));
+        return (m_path / native(name)).string();
     }
 
     /// Writes a file with the given bytes and returns its path text.
     std::string writeFile(const std::string &name, const std::string &bytes) const
     {
-        const auto file = m_path / name;
+        const auto file = m_path / native(name);
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
         return file.string();
     }
 
 private:
+    // Names are written with "/" inside; the result uses the platform's own separator.
+    static std::filesystem::path native(const std::string &name)
+    {
+        return std::filesystem::path(name).make_preferred();
+    }
+
     std::filesystem::path m_path;
 };
 

@@ -1,4 +1,5 @@
 #include "datafiles.h"
+#include "paths.h"
 #include "toolbarfixture.h"
 
 #include <gtest/gtest.h>
@@ -166,7 +167,7 @@ TEST_F(DataFiles, SaveSpotRowsWritesWhatExists)
     const std::string b = temp.makeFolder("b");
     const std::string gone = temp / "gone";
     prompt.answers = {"Fresh"};
-    ASSERT_TRUE(SaveSpotRows(app, {{a + "/", 255}, {"", 3}, {gone, 65280}, {b, 16711680}}));
+    ASSERT_TRUE(SaveSpotRows(app, {{a + Paths::separator(), 255}, {"", 3}, {gone, 65280}, {b, 16711680}}));
     EXPECT_EQ(readFile(globals.SpotDataPath), a + "|255\r\n" + b + "|16711680\r\n");
     EXPECT_EQ(desktop.messages,
               std::vector<std::string>{"ERROR: Can Not Save Drop Spot for folder:\r" + gone + "\rThe folder is unavailable"});
@@ -203,8 +204,8 @@ TEST(DataPaths, ComputedFromTheProgramFolder)
 {
     Globals g;
     ComputeDataPaths(g, "/opt/Stowlet");
-    EXPECT_EQ(g.SpotDataPath, "/opt/Stowlet/SpotData.txt");
-    EXPECT_EQ(g.OptionsPath, "/opt/Stowlet/DropOptions.txt");
+    EXPECT_EQ(g.SpotDataPath, Paths::join("/opt/Stowlet", "SpotData.txt"));
+    EXPECT_EQ(g.OptionsPath, Paths::join("/opt/Stowlet", "DropOptions.txt"));
     EXPECT_EQ(g.AppFolder, "/opt/Stowlet");
     ComputeDataPaths(g, "/");
     EXPECT_EQ(g.SpotDataPath, "/SpotData.txt");

@@ -1,6 +1,7 @@
 #include "dropflow.h"
 #include "filecopy.h"
 #include "naming.h"
+#include "paths.h"
 #include "toolbarfixture.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,7 @@ protected:
     }
     std::string spotFile(int spot, const std::string &name)
     {
-        return globals.DropSpots[static_cast<std::size_t>(spot)].FolderPath + "/" + name;
+        return Paths::join(globals.DropSpots[static_cast<std::size_t>(spot)].FolderPath, name);
     }
 };
 
