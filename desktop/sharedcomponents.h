@@ -28,4 +28,12 @@ public:
     /// The command that registers one component silently; an empty program when the
     /// desktop has no registration tool.
     virtual CommandLine registrationCommand(const std::string &componentPath) = 0;
+
+    /// True when the installer's file-system service can be created now. Where the
+    /// programs reach files through the standard library, it always can.
+    virtual bool fileSystemAvailable() { return true; }
+
+    /// The component that provides the file-system service, placed and registered when
+    /// the service cannot be created; empty where no component provides it.
+    virtual std::string fileSystemComponent() { return {}; }
 };

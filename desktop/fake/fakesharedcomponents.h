@@ -2,6 +2,7 @@
 
 #include "sharedcomponents.h"
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ public:
     std::vector<std::string> engine;
     std::vector<std::string> installer;
     CommandLine registration{"regsvr32", {"/s"}};
+    std::deque<bool> fileSystemAnswers; ///< answers of fileSystemAvailable, true when empty
+    int fileSystemChecks = 0;
+    std::string fileSystem = "scrrun.dll";
 
     std::vector<std::string> engineComponents() override { return engine; }
     std::vector<std::string> installerComponents() override { return installer; }
@@ -24,4 +28,14 @@ public:
         command.arguments.push_back(componentPath);
         return command;
     }
+    bool fileSystemAvailable() override
+    {
+        ++fileSystemChecks;
+        if (fileSystemAnswers.empty())
+            return true;
+        const bool answer = fileSystemAnswers.front();
+        fileSystemAnswers.pop_front();
+        return answer;
+    }
+    std::string fileSystemComponent() override { return fileSystem; }
 };

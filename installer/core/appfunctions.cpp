@@ -5,6 +5,7 @@
 #include "paths.h"
 
 #include <filesystem>
+#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -71,4 +72,41 @@ bool PlaceSharedComponent(Globals &globals, Desktop &desktop, SharedComponents &
         return false;
     RegisterComponent(desktop, components, target);
     return true;
+}
+
+std::string InvalidInstallationMessage()
+{
+    return "Invalid Installation Scenerio.\r\r"
+           "If you are attempting to perform this installation from a CD or other "
+           "write-protected drive, please move the installation package to the root folder "
+           "of the computer.  This is usually the C:\\\r\r"
+           "If the package is already on the local drive, make sure your computer administrator "
+           "has given you rights to create, edit, and delete files, as well as install programs "
+           "and register .dll and .ocx files";
+}
+
+bool TestWriteRights(Desktop &desktop, const std::string &installerFolder)
+{
+    const fs::path testFile(Paths::join(installerFolder, "testrights.txt"));
+    bool failed = false;
+    {
+        std::ofstream file(testFile, std::ios::binary | std::ios::trunc);
+        failed |= !file.is_open();
+        desktop.pump.yieldTimes(4);
+        file << "TESTING\r\n";
+        failed |= !file.good();
+        desktop.pump.yieldTimes(4);
+        file.close();
+        failed |= file.fail();
+    }
+    std::error_code ec;
+    if (fs::is_regular_file(testFile, ec)) {
+        if (!fs::remove(testFile, ec) || ec)
+            failed = true;
+    } else {
+        failed = true;
+    }
+    if (failed)
+        desktop.messages.showMessage(InvalidInstallationMessage());
+    return !failed;
 }

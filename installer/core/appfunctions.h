@@ -20,3 +20,12 @@ bool RegisterComponent(Desktop &desktop, SharedComponents &components, const std
 /// name is there already, and registers it after copying. An existing copy is neither
 /// replaced nor registered again. False only when the copy failed.
 bool PlaceSharedComponent(Globals &globals, Desktop &desktop, SharedComponents &components, const std::string &name);
+
+/// The message shown when the installer cannot write in its own folder.
+std::string InvalidInstallationMessage();
+
+/// Proves that the installer can create, write, close and delete a small file in its own
+/// folder. Every step is tried even after one has failed; when any failed, the user is
+/// told and false is returned: Setup ends. Something other than a file already standing
+/// under the test file's name is never deleted.
+bool TestWriteRights(Desktop &desktop, const std::string &installerFolder);

@@ -1,0 +1,171 @@
+#include "wizardsteps.h"
+
+#include "appfunctions.h"
+#include "filecopy.h"
+#include "paths.h"
+#include "shellprocedures.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isAbsolute(const std::string &path)
+{
+    return fs::path(path).is_absolute();
+}
+
+// Number of path components of root that path starts with, or -1 when root does not hold path.
+int heldDepth(const fs::path &root, const fs::path &path)
+{
+    auto r = root.begin();
+    auto p = path.begin();
+    int depth = 0;
+    for (; r != root.end(); ++r, ++p, ++depth) {
+        if (p == path.end() || *r != *p)
+            return -1;
+    }
+    return depth;
+}
+
+ShortcutFrame frameFor(const std::string &allUsersFolder, const std::string &thisUserFolder)
+{
+    ShortcutFrame frame;
+    frame.allUsersEnabled = Paths::folderExists(allUsersFolder);
+    frame.thisUserEnabled = Paths::folderExists(thisUserFolder);
+    if (frame.allUsersEnabled)
+        frame.preselected = ShortcutChoice::AllUsers;
+    else if (frame.thisUserEnabled)
+        frame.preselected = ShortcutChoice::ThisUser;
+    return frame;
+}
+
+} // namespace
+
+std::string UnableToRegisterMessage(const std::string &componentPath)
+{
+    return "Unable to register required file.\r(" + componentPath + ")";
+}
+
+std::string FolderNotCreatedMessage(const std::string &path)
+{
+    return "The folder " + path + " could not be created.\rPlease select another folder";
+}
+
+void LoadSystemFolders(Globals &globals, Desktop &desktop)
+{
+    const auto folder = [&desktop](int csidl) {
+        return Paths::withoutTrailingSeparator(GetSpecialFolder(desktop, csidl));
+    };
+    globals.SystemFolder = folder(Csidl::System);
+    globals.ProgramFilesFolder = folder(Csidl::ProgramFiles);
+    globals.DesktopFolder = folder(Csidl::Desktop);
+    globals.ProgramsFolder = folder(Csidl::Programs);
+    globals.CommonDesktopFolder = folder(Csidl::CommonDesktop);
+    globals.CommonProgramsFolder = folder(Csidl::CommonPrograms);
+}
+
+bool EnsureFileSystemObject(Globals &globals, Desktop &desktop, SharedComponents &components)
+{
+    if (components.fileSystemAvailable())
+        return true;
+    // The service is missing, so its component is copied by a plain copy that needs no service.
+    const std::string component = Paths::join(globals.SystemFolder, components.fileSystemComponent());
+    std::string error;
+    FileCopy::copyReplacing(Paths::join(globals.SupportFolder, components.fileSystemComponent()), component, error);
+    desktop.pump.yieldTimes(6);
+    if (!RegisterComponent(desktop, components, component)) {
+        desktop.pump.yieldTimes(6);
+        RegisterComponent(desktop, components, component);
+    }
+    desktop.pump.yieldTimes(6);
+    if (components.fileSystemAvailable())
+        return true;
+    desktop.messages.showMessage(UnableToRegisterMessage(component));
+    return false;
+}
+
+void EnsureInstallerRequirements(Globals &globals, Desktop &desktop, SharedComponents &components)
+{
+    for (const std::string &name : components.installerComponents())
+        PlaceSharedComponent(globals, desktop, components, name);
+}
+
+std::string DefaultInstallPath(const Globals &globals, const std::string &installerFolder)
+{
+    if (Paths::folderExists(globals.ProgramFilesFolder))
+        return Paths::join(globals.ProgramFilesFolder, ProductName);
+    return Paths::join(installerFolder, ProductName);
+}
+
+ShortcutFrame StartMenuOptions(const Globals &globals)
+{
+    return frameFor(globals.CommonProgramsFolder, globals.ProgramsFolder);
+}
+
+ShortcutFrame DesktopOptions(const Globals &globals)
+{
+    return frameFor(globals.CommonDesktopFolder, globals.DesktopFolder);
+}
+
+void SaveShortcutChoices(Globals &globals, ShortcutChoice startMenu, ShortcutChoice desktop)
+{
+    globals.StartMenuAllUsers = startMenu == ShortcutChoice::AllUsers;
+    globals.StartMenuThisUser = startMenu == ShortcutChoice::ThisUser;
+    globals.DesktopAllUsers = desktop == ShortcutChoice::AllUsers;
+    globals.DesktopThisUser = desktop == ShortcutChoice::ThisUser;
+}
+
+std::string InstallPathAfterChange(const std::string &text)
+{
+    const std::string name = ProductName;
+    if (text.empty() || text.ends_with(name))
+        return text;
+    if (Paths::endsWithSeparator(text))
+        return text + name;
+    return text + Paths::separator() + name;
+}
+
+std::string TrimSpaces(const std::string &text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool AcceptInstallPath(Globals &globals, Desktop &desktop, const std::string &typed)
+{
+    std::string path = TrimSpaces(typed);
+    if (path.empty()) {
+        desktop.messages.showMessage(SelectFolderMessage);
+        return false;
+    }
+    path = Paths::withoutTrailingSeparator(path);
+    if (isAbsolute(path))
+        CreateFolderPath(globals, path);
+    desktop.pump.yieldTimes(4);
+    if (!isAbsolute(path) || !Paths::folderExists(path)) {
+        desktop.messages.showMessage(FolderNotCreatedMessage(path));
+        return false;
+    }
+    globals.InstallPath = path;
+    return true;
+}
+
+std::string DriveOfPath(const std::string &path, const std::vector<std::string> &driveRoots)
+{
+    if (!isAbsolute(path))
+        return {};
+    std::string drive;
+    int deepest = -1;
+    for (const std::string &root : driveRoots) {
+        const int depth = heldDepth(fs::path(Paths::withoutTrailingSeparator(root)), fs::path(path));
+        if (depth > deepest) {
+            deepest = depth;
+            drive = root;
+        }
+    }
+    return drive;
+}
