@@ -1,0 +1,208 @@
+#include "frmsecond.h"
+
+#include "frmbrowsefolders.h"
+#include "frmthird.h"
+#include "pagebusy.h"
+#include "qtext.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QRadioButton *option(const char *name, const QString &caption, QGroupBox *frame)
+{
+    auto *button = new QRadioButton(caption, frame);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+void stack(QGroupBox *frame, std::initializer_list<QRadioButton *> options)
+{
+    auto *layout = new QVBoxLayout(frame);
+    layout->setSpacing(6);
+    for (QRadioButton *button : options)
+        layout->addWidget(button);
+    layout->addStretch();
+}
+
+void choose(ShortcutChoice choice, QRadioButton *allUsers, QRadioButton *thisUser, QRadioButton *none)
+{
+    (choice == ShortcutChoice::AllUsers ? allUsers : choice == ShortcutChoice::ThisUser ? thisUser : none)
+        ->setChecked(true);
+}
+
+ShortcutChoice chosen(const QRadioButton *allUsers, const QRadioButton *thisUser)
+{
+    if (allUsers->isChecked())
+        return ShortcutChoice::AllUsers;
+    return thisUser->isChecked() ? ShortcutChoice::ThisUser : ShortcutChoice::None;
+}
+
+} // namespace
+
+frmSecond::frmSecond(SetupSession &session, QWidget *parent)
+    : QWidget(parent), frameDesktop(new QGroupBox(QStringLiteral("Create Desktop Icon"), this)),
+      optIconAllUsers(option("optIconAllUsers", QStringLiteral("All Users"), frameDesktop)),
+      optIconThisUser(option("optIconThisUser", QStringLiteral("This User Only"), frameDesktop)),
+      optIconNone(option("optIconNone", QStringLiteral("Do not add a Desktop Icon"), frameDesktop)),
+      frameStartMenu(new QGroupBox(QStringLiteral("Add to Start Menu"), this)),
+      optStartAllUsers(option("optStartAllUsers", QStringLiteral("All Users"), frameStartMenu)),
+      optStartThisUser(option("optStartThisUser", QStringLiteral("This User Only"), frameStartMenu)),
+      optStartNone(option("optStartNone", QStringLiteral("Do not add to the Start Menu"), frameStartMenu)),
+      frameInstallPath(new QGroupBox(QStringLiteral("Installation Folder"), this)),
+      txtInstallPath(new QLineEdit(QStringLiteral("C:\\Program Files"), frameInstallPath)),
+      cmdBrowse(new QPushButton(QStringLiteral("..."), frameInstallPath)),
+      cmdContinue(new QPushButton(QStringLiteral("Continue >"), this)),
+      cmdCancel(new QPushButton(QStringLiteral("Cancel"), this)), m_session(session)
+{
+    setObjectName(QStringLiteral("frmSecond"));
+    setWindowTitle(QStringLiteral("Tallowmere Installer"));
+    frameDesktop->setObjectName(QStringLiteral("frameDesktop"));
+    frameStartMenu->setObjectName(QStringLiteral("frameStartMenu"));
+    frameInstallPath->setObjectName(QStringLiteral("frameInstallPath"));
+    txtInstallPath->setObjectName(QStringLiteral("txtInstallPath"));
+    cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
+    cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    layOutPage();
+
+    connect(txtInstallPath, &QLineEdit::textChanged, this, &frmSecond::installPathChanged);
+    connect(cmdBrowse, &QPushButton::clicked, this, &frmSecond::browse);
+    connect(cmdContinue, &QPushButton::clicked, this, &frmSecond::continueToInstall);
+    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+
+    SetDefaultInstallPath();
+    SetShortcutOptions();
+}
+
+void frmSecond::layOutPage()
+{
+    stack(frameStartMenu, {optStartAllUsers, optStartThisUser, optStartNone});
+    stack(frameDesktop, {optIconAllUsers, optIconThisUser, optIconNone});
+    cmdBrowse->setToolTip(QStringLiteral("Choose a folder"));
+    cmdBrowse->setFixedWidth(36);
+    auto *path = new QHBoxLayout(frameInstallPath);
+    path->addWidget(txtInstallPath, 1);
+    path->addWidget(cmdBrowse);
+
+    auto *shortcuts = new QHBoxLayout;
+    shortcuts->setSpacing(12);
+    shortcuts->addWidget(frameStartMenu, 1);
+    shortcuts->addWidget(frameDesktop, 1);
+
+    cmdContinue->setDefault(true);
+    for (QPushButton *button : {cmdContinue, cmdCancel})
+        button->setMinimumWidth(100);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdCancel);
+    buttons->addWidget(cmdContinue);
+
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(20, 18, 20, 20);
+    page->setSpacing(14);
+    page->addWidget(frameInstallPath);
+    page->addLayout(shortcuts);
+    page->addStretch();
+    page->addLayout(buttons);
+    setFixedSize(560, 340);
+}
+
+void frmSecond::SetDefaultInstallPath()
+{
+    txtInstallPath->setText(toQt(DefaultInstallPath(m_session.globals, m_session.installerFolder)));
+}
+
+void frmSecond::SetShortcutOptions()
+{
+    const ShortcutFrame start = StartMenuOptions(m_session.globals);
+    optStartAllUsers->setEnabled(start.allUsersEnabled);
+    optStartThisUser->setEnabled(start.thisUserEnabled);
+    choose(start.preselected, optStartAllUsers, optStartThisUser, optStartNone);
+    const ShortcutFrame desktop = DesktopOptions(m_session.globals);
+    optIconAllUsers->setEnabled(desktop.allUsersEnabled);
+    optIconThisUser->setEnabled(desktop.thisUserEnabled);
+    choose(desktop.preselected, optIconAllUsers, optIconThisUser, optIconNone);
+}
+
+void frmSecond::SaveShortcutOptions()
+{
+    SaveShortcutChoices(m_session.globals, chosen(optStartAllUsers, optStartThisUser),
+                        chosen(optIconAllUsers, optIconThisUser));
+}
+
+void frmSecond::installPathChanged(const QString &text)
+{
+    // Setting the text changes it once more; the second time the ending is in place.
+    const QString ruled = toQt(InstallPathAfterChange(fromQt(text)));
+    if (ruled != text)
+        txtInstallPath->setText(ruled);
+}
+
+void frmSecond::browse()
+{
+    if (!m_browser) {
+        m_browser = new frmBrowseFolders(*txtInstallPath, this);
+        m_browser->setAttribute(Qt::WA_DeleteOnClose);
+        m_browser->move(frameGeometry().topLeft() + QPoint(40, 40));
+    }
+    m_browser->show();
+    m_browser->raise();
+    m_browser->activateWindow();
+}
+
+void frmSecond::continueToInstall()
+{
+    if (m_busy)
+        return;
+    {
+        PageBusy busy(m_busy, {cmdContinue, cmdCancel, cmdBrowse});
+        if (m_browser)
+            m_browser->close();
+        txtInstallPath->setText(toQt(TrimSpaces(fromQt(txtInstallPath->text()))));
+        if (!AcceptInstallPath(m_session.globals, m_session.desktop, fromQt(txtInstallPath->text())))
+            return;
+        SaveShortcutOptions();
+        install();
+    }
+    close();
+}
+
+void frmSecond::install()
+{
+    setCursor(Qt::WaitCursor);
+    m_session.desktop.pump.yieldTimes(3);
+    hide();
+    auto *progress = new frmThird(m_session.globals, m_session.desktop, m_session.components);
+    progress->setAttribute(Qt::WA_DeleteOnClose);
+    progress->setPacing(m_session.pacing);
+    progress->show();
+    m_session.desktop.pump.yieldTimes(6);
+    // Runs to the end of the install: the progress window has closed when it returns.
+    progress->StartInstall();
+}
+
+void frmSecond::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_session.pageShown)
+        m_session.pageShown(this);
+}
+
+void frmSecond::closeEvent(QCloseEvent *event)
+{
+    if (m_busy) {
+        event->ignore();
+        return;
+    }
+    if (m_browser)
+        m_browser->close();
+    QWidget::closeEvent(event);
+}

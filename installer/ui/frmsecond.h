@@ -1,0 +1,57 @@
+#pragma once
+
+#include "setupsession.h"
+#include "wizardsteps.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class frmBrowseFolders;
+
+/// The options page: the installation folder, which always ends in a folder named after
+/// the product, and where to put the Start-menu and desktop shortcuts. Its Continue
+/// creates the folder and hands over to the install.
+class frmSecond final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmSecond)
+
+public:
+    explicit frmSecond(SetupSession &session, QWidget *parent = nullptr);
+
+    QGroupBox *frameDesktop;
+    QRadioButton *optIconAllUsers;
+    QRadioButton *optIconThisUser;
+    QRadioButton *optIconNone;
+    QGroupBox *frameStartMenu;
+    QRadioButton *optStartAllUsers;
+    QRadioButton *optStartThisUser;
+    QRadioButton *optStartNone;
+    QGroupBox *frameInstallPath;
+    QLineEdit *txtInstallPath;
+    QPushButton *cmdBrowse;
+    QPushButton *cmdContinue;
+    QPushButton *cmdCancel;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void layOutPage();
+    void SetDefaultInstallPath();
+    void SetShortcutOptions();
+    void SaveShortcutOptions();
+    void installPathChanged(const QString &text);
+    void browse();
+    void continueToInstall();
+    void install();
+
+    SetupSession &m_session;
+    QPointer<frmBrowseFolders> m_browser;
+    bool m_busy = false;
+};

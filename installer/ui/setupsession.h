@@ -1,0 +1,27 @@
+#pragma once
+
+#include "desktop.h"
+#include "installengine.h"
+#include "messagewait.h"
+#include "setupglobals.h"
+#include "sharedcomponents.h"
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+/// What every page of Setup works with for one run: the installer's state, the desktop
+/// services, the system's timer for pauses and the installer's own folder. Owned by
+/// main (or a test) and handed from page to page.
+struct SetupSession
+{
+    Globals &globals;
+    Desktop &desktop;
+    SharedComponents &components;
+    MessageWaitPlatform &waitPlatform;
+    std::string installerFolder; ///< the folder Setup runs from; the package is beside it
+    InstallPacing pacing{};
+    /// Told of each page as it appears, so that message boxes centre on the page in front.
+    std::function<void(QWidget *)> pageShown{};
+};

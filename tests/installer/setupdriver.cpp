@@ -1,0 +1,117 @@
+// Setup with somebody at the keyboard: the real program (RunSetup, the same code the
+// product's main runs, with the install's pauses shortened) plus a stand-in user who
+// accepts the licence, continues on the welcome page, types the parent folder named by
+// STOWLET_TEST_INSTALL_PARENT into the options page (whose rule appends "Stowlet"),
+// chooses every shortcut for this user that the page offers, and continues. Any message
+// box is answered with OK. What the user did and saw is appended to the file named by
+// STOWLET_TEST_TRANSCRIPT, one line each. Placed as "Setup" in an installation package,
+// it installs from that package's "Support" folder exactly as the product does.
+#include "setupprogram.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QTimer>
+
+namespace {
+
+class StandInUser final : public QObject
+{
+public:
+    StandInUser(const QString &transcript, const QString &installParent)
+        : m_transcript(transcript), m_installParent(installParent)
+    {
+        connect(&m_timer, &QTimer::timeout, this, &StandInUser::look);
+        m_timer.start(50);
+    }
+
+private:
+    void note(const QString &line)
+    {
+        QFile file(m_transcript);
+        if (!m_transcript.isEmpty() && file.open(QIODevice::Append | QIODevice::Text))
+            file.write((QString(line).replace(QLatin1Char('\n'), QLatin1String("|")) + QLatin1Char('\n')).toUtf8());
+    }
+
+    // Pressed once this look is over: the page's Continue runs nested event loops, in which
+    // this timer must stay free to fire and answer what comes up.
+    static void press(QAbstractButton *button)
+    {
+        QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
+    }
+
+    void look()
+    {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            if (box != m_answered) {
+                m_answered = box;
+                note(QStringLiteral("message: ") + box->text());
+                press(box->button(QMessageBox::Ok));
+            }
+            return;
+        }
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible() || m_done.contains(window->objectName()))
+                continue;
+            auto *next = window->findChild<QPushButton *>(QStringLiteral("cmdContinue"));
+            if (window->objectName() == QLatin1String("frmLicense"))
+                readLicence(window);
+            else if (window->objectName() == QLatin1String("frmSecond"))
+                chooseOptions(window);
+            if (next && next->isVisible() && next->isEnabled()) {
+                m_done.insert(window->objectName());
+                note(QStringLiteral("continue: ") + window->objectName());
+                press(next);
+                return;
+            }
+        }
+    }
+
+    void readLicence(QWidget *page)
+    {
+        auto *accept = page->findChild<QCheckBox *>(QStringLiteral("chkAccept"));
+        if (accept && !accept->isChecked()) {
+            note(QStringLiteral("accept: ") + accept->text());
+            accept->click();
+        }
+    }
+
+    void chooseOptions(QWidget *page)
+    {
+        page->findChild<QLineEdit *>(QStringLiteral("txtInstallPath"))->setText(m_installParent);
+        QStringList offered;
+        for (const char *name : {"optStartAllUsers", "optStartThisUser", "optIconAllUsers", "optIconThisUser"}) {
+            auto *option = page->findChild<QRadioButton *>(QLatin1String(name));
+            if (option->isEnabled())
+                offered << QLatin1String(name);
+        }
+        note(QStringLiteral("offered: ") + offered.join(QLatin1Char(' ')));
+        for (const char *name : {"optStartThisUser", "optIconThisUser"}) {
+            auto *option = page->findChild<QRadioButton *>(QLatin1String(name));
+            if (option->isEnabled())
+                option->setChecked(true);
+        }
+    }
+
+    QString m_transcript;
+    QString m_installParent;
+    QTimer m_timer;
+    QPointer<QMessageBox> m_answered;
+    QSet<QString> m_done;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    StandInUser user(qEnvironmentVariable("STOWLET_TEST_TRANSCRIPT"),
+                     qEnvironmentVariable("STOWLET_TEST_INSTALL_PARENT"));
+    return RunSetup(app, {60, 20, 300, 300});
+}
