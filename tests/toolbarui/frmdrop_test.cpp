@@ -32,6 +32,7 @@ private slots:
     void positionIgnoredWithoutRememberLocation();
     void positionWrittenAtClose_data();
     void positionWrittenAtClose();
+    void unwritableSettingsAreReportedAtClose();
     void closingTheToolbarEndsTheProgram();
     void programRunsOnWhileAnotherWindowIsOpen();
 
@@ -285,6 +286,18 @@ void FrmDropTest::positionWrittenAtClose()
         QCOMPARE(h->storedPosition("Top"), std::string("<none>"));
         QCOMPARE(h->storedPosition("Left"), std::string("<none>"));
     }
+}
+
+void FrmDropTest::unwritableSettingsAreReportedAtClose()
+{
+    h->setSpots({"a"});
+    h->setStoredPosition("1500", "1500");
+    h->desktop.settingsWritable = false;
+    frmDrop &toolbar = h->open();
+    toolbar.move(40, 60);
+    toolbar.close();
+    QCOMPARE(h->desktop.messages, std::vector<std::string>{ToolbarLocationNotSavedMessage});
+    QCOMPARE(h->storedPosition("Top"), std::string("1500"));
 }
 
 void FrmDropTest::closingTheToolbarEndsTheProgram()

@@ -11,6 +11,11 @@ struct ToolbarPosition
 
 inline constexpr const char *ToolbarLocationSection = "Toolbar Location";
 
+/// Shown when the position cannot be written to the settings store at close.
+inline constexpr const char *ToolbarLocationNotSavedMessage =
+    "Unable to remember the toolbar location.\rThe settings could not be written, so the toolbar will start at its "
+    "previous place next time.";
+
 /// Reads "Top" and "Left"; an absent or non-numeric value gives 100.
 ToolbarPosition ReadToolbarPosition(SettingsStore &settings);
 

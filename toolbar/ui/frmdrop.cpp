@@ -228,8 +228,12 @@ void frmDrop::saveLocation()
 {
     if (!m_app.globals.options.RememberLocation)
         return;
-    WriteToolbarPosition(m_app.desktop.settings,
-                         {PixelsToTwips(pos().y(), logicalDpiY()), PixelsToTwips(pos().x(), logicalDpiX())});
+    const bool saved =
+        WriteToolbarPosition(m_app.desktop.settings,
+                             {PixelsToTwips(pos().y(), logicalDpiY()), PixelsToTwips(pos().x(), logicalDpiX())});
+    // The user expects the toolbar back where it was: say so when that cannot be kept.
+    if (!saved)
+        m_app.desktop.messages.showMessage(ToolbarLocationNotSavedMessage);
 }
 
 void frmDrop::closeEvent(QCloseEvent *event)
