@@ -98,6 +98,7 @@ void frmFirst::layOutPage()
 
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(24, 0, 24, 20);
+    buttons->setSpacing(8);
     buttons->addStretch();
     buttons->addWidget(cmdCancel);
     buttons->addWidget(cmdContinue);
@@ -108,7 +109,7 @@ void frmFirst::layOutPage()
     page->addWidget(frameBanner);
     page->addLayout(middle, 1);
     page->addLayout(buttons);
-    setFixedSize(560, 340);
+    setFixedSize(560, 310);
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }

@@ -95,9 +95,22 @@ void frmLicense::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (m_session.pageShown)
         m_session.pageShown(this);
-    if (!m_placed) {
-        m_placed = true;
-        placeOnScreen(); // again, now that the frame is known
+    fitWithFrame();
+}
+
+void frmLicense::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    fitWithFrame();
+}
+
+void frmLicense::fitWithFrame()
+{
+    // A window manager frames the window some time after it is shown; once the frame is
+    // known the window is fitted again, frame included.
+    if (!m_framed && isVisible() && frameGeometry() != geometry()) {
+        m_framed = true;
+        placeOnScreen();
     }
 }
 

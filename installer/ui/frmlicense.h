@@ -28,15 +28,17 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void placeOnScreen();
+    void fitWithFrame();
     void layOutControls();
     void continueToWelcome();
 
     SetupSession &m_session;
     bool m_busy = false;
-    bool m_placed = false;
+    bool m_framed = false;
 };

@@ -112,7 +112,7 @@ void frmSecond::layOutPage()
     page->addLayout(shortcuts);
     page->addStretch();
     page->addLayout(buttons);
-    setFixedSize(560, 340);
+    setFixedSize(560, 310);
 }
 
 void frmSecond::SetDefaultInstallPath()
@@ -173,6 +173,8 @@ void frmSecond::continueToInstall()
         install();
     }
     close();
+    if (m_session.installEnded)
+        m_session.installEnded();
 }
 
 void frmSecond::install()

@@ -46,7 +46,8 @@ int RunSetup(QApplication &app, const InstallPacing &pacing)
                          waitPlatform,
                          fromQt(QApplication::applicationDirPath()),
                          pacing,
-                         [&desktop](QWidget *page) { desktop.messageBoxes().setParentWindow(page); }};
+                         [&desktop](QWidget *page) { desktop.messageBoxes().setParentWindow(page); },
+                         [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); }};
 
     auto *license = new frmLicense(session);
     license->setAttribute(Qt::WA_DeleteOnClose);

@@ -24,4 +24,8 @@ struct SetupSession
     InstallPacing pacing{};
     /// Told of each page as it appears, so that message boxes centre on the page in front.
     std::function<void(QWidget *)> pageShown{};
+    /// Told when the install is over and its page has closed: Setup ends. (Setup cannot
+    /// rely on its last window closing here, since the options page is still busy handing
+    /// over when the install closes the last window on screen.)
+    std::function<void()> installEnded{};
 };

@@ -26,6 +26,8 @@ private slots:
 
     void fromTheLicenceToAFinishedInstall()
     {
+        int ended = 0;
+        m_setup->session.installEnded = [&ended] { ++ended; };
         auto *license = new frmLicense(m_setup->session);
         license->setAttribute(Qt::WA_DeleteOnClose);
         license->show();
@@ -47,6 +49,7 @@ private slots:
         // The install runs inside this click, with the pacing shortened.
         QTest::mouseClick(options->findChild<QPushButton *>("cmdContinue"), Qt::LeftButton);
         QTRY_VERIFY(setupEnded());
+        QCOMPARE(ended, 1);
 
         const std::string install = home + "/My Apps/Stowlet";
         for (const std::string &name : ProgramFileNames())
