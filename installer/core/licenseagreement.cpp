@@ -46,8 +46,11 @@ std::vector<LicenseSection> LicenseSections(const std::string &productName)
     const std::string maker = licensor;
     std::vector<LicenseSection> sections{
         {"END-USER LICENSE AGREEMENT FOR " + productName,
-         {"By installing, copying or otherwise using " + productName + " you agree to be bound by this agreement "
-              "between you and " + maker + ". If you do not accept its terms, do not install the software: "
+         {"By installing, copying or otherwise using " + productName +
+              " you agree to be bound by this agreement "
+              "between you and " +
+              maker +
+              ". If you do not accept its terms, do not install the software: "
               "choose Cancel now.",
           "This licence allows you to install and use one copy of " + productName +
               " on one computer at a time. You may not:",

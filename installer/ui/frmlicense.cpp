@@ -27,7 +27,8 @@ constexpr int ButtonWidth = 1500;
 } // namespace
 
 frmLicense::frmLicense(SetupSession &session, QWidget *parent)
-    : QWidget(parent), lblTop(new QLabel(QStringLiteral("Please read the License Agreement before continuing..."), this)),
+    : QWidget(parent),
+      lblTop(new QLabel(QStringLiteral("Please read the License Agreement before continuing..."), this)),
       txtLicense(new QPlainTextEdit(this)),
       chkAccept(new QCheckBox(QStringLiteral("I have read and accept all parts of the license agreement."), this)),
       lblCheckLeft(new QLabel(this)), cmdContinue(new QPushButton(QStringLiteral("Continue >"), this)),
@@ -54,7 +55,8 @@ frmLicense::frmLicense(SetupSession &session, QWidget *parent)
     // The agreement is built here, not read from a file; its lines end in CR LF, which
     // the text box shows as plain line breaks.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    txtLicense->setPlainText(toQt(LicenseAgreementText(ProductName)).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    txtLicense->setPlainText(
+        toQt(LicenseAgreementText(ProductName)).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     QGuiApplication::restoreOverrideCursor();
 
     const QSize checkSize = chkAccept->sizeHint();
@@ -80,11 +82,11 @@ void frmLicense::placeOnScreen()
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    const QMargins frame = isVisible() ? QMargins(geometry().left() - frameGeometry().left(),
-                                                  geometry().top() - frameGeometry().top(),
-                                                  frameGeometry().right() - geometry().right(),
-                                                  frameGeometry().bottom() - geometry().bottom())
-                                       : QMargins();
+    const QMargins frame =
+        isVisible()
+            ? QMargins(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom())
+            : QMargins();
     resize(area.width() - frame.left() - frame.right(),
            area.height() - frame.top() - frame.bottom() - twipsToPixels(*this, 20));
     move(area.topLeft());

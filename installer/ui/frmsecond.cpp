@@ -34,7 +34,9 @@ void stack(QGroupBox *frame, std::initializer_list<QRadioButton *> options)
 
 void choose(ShortcutChoice choice, QRadioButton *allUsers, QRadioButton *thisUser, QRadioButton *none)
 {
-    (choice == ShortcutChoice::AllUsers ? allUsers : choice == ShortcutChoice::ThisUser ? thisUser : none)
+    (choice == ShortcutChoice::AllUsers   ? allUsers
+     : choice == ShortcutChoice::ThisUser ? thisUser
+                                          : none)
         ->setChecked(true);
 }
 

@@ -130,8 +130,9 @@ private slots:
         frmSecond &page = open();
         page.txtInstallPath->setText(QString::fromStdString("  " + below));
         QTest::mouseClick(page.cmdContinue, Qt::LeftButton);
-        QCOMPARE(m_setup->desktop.messages,
-                 std::vector<std::string>{"The folder " + below + " could not be created.\rPlease select another folder"});
+        QCOMPARE(
+            m_setup->desktop.messages,
+            std::vector<std::string>{"The folder " + below + " could not be created.\rPlease select another folder"});
         QCOMPARE(page.txtInstallPath->text(), QString::fromStdString(below)); // trimmed
         QVERIFY(page.isVisible());
         QVERIFY(!shownWindow("frmThird"));

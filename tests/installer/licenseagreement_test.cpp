@@ -71,8 +71,8 @@ TEST(LicenseAgreement, TermsThenNumberedSectionsEachHeadingParagraphAndEmptyLine
     EXPECT_EQ(lines[i + 2], "These License Terms govern your Use of Stowlet");
     EXPECT_EQ(lines[i + 3], "");
     i += 4;
-    const char *headings[] = {"     2. License Grant.",   "     3. Ownership.",  "     4. Copies and Adaptations.",
-                              "     5. No Disassembly.",  "     6. Transfer.",   "     7. Termination.",
+    const char *headings[] = {"     2. License Grant.",      "     3. Ownership.", "     4. Copies and Adaptations.",
+                              "     5. No Disassembly.",     "     6. Transfer.",  "     7. Termination.",
                               "     8. Export Requirements."};
     bool namesMaker = false;
     for (const char *heading : headings) {

@@ -29,8 +29,10 @@ TEST(LoadSystemFolders, TakesEachKnownFolderWithoutTrailingSeparator)
 {
     TempFolder temp;
     FakeDesktop desktop;
-    desktop.folders = {{Csidl::System, temp / "system/"},       {Csidl::ProgramFiles, temp / "programs"},
-                       {Csidl::Desktop, temp / "Desktop/"},     {Csidl::Programs, temp / "applications"},
+    desktop.folders = {{Csidl::System, temp / "system/"},
+                       {Csidl::ProgramFiles, temp / "programs"},
+                       {Csidl::Desktop, temp / "Desktop/"},
+                       {Csidl::Programs, temp / "applications"},
                        {Csidl::CommonPrograms, native("/")}};
     Globals globals;
     LoadSystemFolders(globals, desktop.services());
@@ -197,7 +199,7 @@ TEST(InstallPathAfterChange, AlwaysEndsInTheProductFolder)
     } cases[] = {
         {"", ""},
         {"/opt/Stowlet", "/opt/Stowlet"},
-        {"/opt/Stowle", "/opt/Stowle/Stowlet"}, // the last letter deleted
+        {"/opt/Stowle", "/opt/Stowle/Stowlet"},   // the last letter deleted
         {"/opt/stowlet", "/opt/stowlet/Stowlet"}, // the name compares case-sensitively
         {"/opt/STOWLET", "/opt/STOWLET/Stowlet"},
         {"/opt/", "/opt/Stowlet"},
@@ -291,14 +293,17 @@ TEST_F(AcceptInstallPathTest, ARelativePathIsNeverCreated)
 
 TEST(DriveOfPath, TheDeepestRootHoldingThePath)
 {
-    const std::vector<std::string> roots{native("/"), native("/work"), native("/work/data/"), native("/mnt/usb")};
-    EXPECT_EQ(DriveOfPath(native("/opt/Stowlet"), roots), native("/"));
-    EXPECT_EQ(DriveOfPath(native("/work/Stowlet"), roots), native("/work"));
-    EXPECT_EQ(DriveOfPath(native("/work/data/x/Stowlet"), roots), native("/work/data/"));
-    EXPECT_EQ(DriveOfPath(native("/workshop/Stowlet"), roots), native("/")) << "whole names, not prefixes";
-    EXPECT_EQ(DriveOfPath(native("/mnt/usb"), roots), native("/mnt/usb"));
+    // Rooted as this system roots paths: "/" here, a drive such as "C:\\" elsewhere.
+    const std::string top = fs::temp_directory_path().root_path().string();
+    const auto at = [&top](const std::string &below) { return top + native(below); };
+    const std::vector<std::string> roots{top, at("work"), at("work/data/"), at("mnt/usb")};
+    EXPECT_EQ(DriveOfPath(at("opt/Stowlet"), roots), top);
+    EXPECT_EQ(DriveOfPath(at("work/Stowlet"), roots), at("work"));
+    EXPECT_EQ(DriveOfPath(at("work/data/x/Stowlet"), roots), at("work/data/"));
+    EXPECT_EQ(DriveOfPath(at("workshop/Stowlet"), roots), top) << "whole names, not prefixes";
+    EXPECT_EQ(DriveOfPath(at("mnt/usb"), roots), at("mnt/usb"));
     EXPECT_EQ(DriveOfPath(native("relative/Stowlet"), roots), "");
-    EXPECT_EQ(DriveOfPath(native("/opt"), {native("/mnt/usb")}), "");
+    EXPECT_EQ(DriveOfPath(at("opt"), {at("mnt/usb")}), "");
 }
 
 TEST(TestWriteRights, AWritableFolderLeavesNoTrace)

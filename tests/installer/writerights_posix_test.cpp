@@ -16,8 +16,9 @@ TEST(TestWriteRights, AReadOnlyInstallerFolderEndsWithTheInvalidScenarioMessage)
     TempFolder temp;
     const std::string package = temp.makeFolder("read-only package");
     fs::permissions(temp.path(), fs::perms::all, fs::perm_options::replace);
-    fs::permissions(package, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                                 fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec,
+    fs::permissions(package,
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read | fs::perms::group_exec |
+                        fs::perms::others_read | fs::perms::others_exec,
                     fs::perm_options::replace);
 
     const ChildResult child = runInChild({-1, true}, [&package] {

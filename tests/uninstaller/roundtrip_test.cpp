@@ -186,9 +186,8 @@ void RoundTripTest::runSetup()
     QCOMPARE(setup.exitStatus(), QProcess::NormalExit);
     QCOMPARE(setup.exitCode(), 0);
     QCOMPARE(linesOf(m_setupTranscript),
-             QStringList({"accept: I have read and accept all parts of the license agreement.",
-                          "continue: frmLicense", "continue: frmFirst", "offered: optStartThisUser optIconThisUser",
-                          "continue: frmSecond"}));
+             QStringList({"accept: I have read and accept all parts of the license agreement.", "continue: frmLicense",
+                          "continue: frmFirst", "offered: optStartThisUser optIconThisUser", "continue: frmSecond"}));
 }
 
 void RoundTripTest::stopTheToolbar()
