@@ -26,15 +26,30 @@ bool Win32MessageWait::armTimer(Handle timer, std::int64_t dueTime)
 {
     LARGE_INTEGER due;
     due.QuadPart = dueTime;
-    return SetWaitableTimer(toHandle(timer), &due, 0, nullptr, nullptr, FALSE) != 0;
+    if (!SetWaitableTimer(toHandle(timer), &due, 0, nullptr, nullptr, FALSE))
+        return false;
+    // Relative due times are negative 100-ns counts; rounded up to whole milliseconds.
+    m_due[timer] = GetTickCount64() + static_cast<unsigned long long>((-dueTime + 9999) / 10000);
+    return true;
 }
 
 MessageWaitPlatform::WaitResult Win32MessageWait::waitForTimerOrInput(Handle timer)
 {
     const HANDLE handles[] = {toHandle(timer)};
     switch (MsgWaitForMultipleObjects(1, handles, FALSE, INFINITE, WakeMask)) {
-    case WAIT_OBJECT_0:
-        return WaitResult::TimerSignalled;
+    case WAIT_OBJECT_0: {
+        const auto due = m_due.find(timer);
+        const unsigned long long now = GetTickCount64();
+        if (due == m_due.end() || now >= due->second)
+            return WaitResult::TimerSignalled;
+        // Signalled early by another program's arming of the shared timer: arm it again
+        // for the rest, and let the caller's loop go round as for input.
+        LARGE_INTEGER rest;
+        rest.QuadPart = -static_cast<long long>(due->second - now) * 10000;
+        if (!SetWaitableTimer(toHandle(timer), &rest, 0, nullptr, nullptr, FALSE))
+            return WaitResult::Failed;
+        return WaitResult::InputArrived;
+    }
     case WAIT_OBJECT_0 + 1:
         return WaitResult::InputArrived;
     default:
@@ -49,6 +64,7 @@ void Win32MessageWait::pumpEvents()
 
 void Win32MessageWait::closeTimer(Handle timer)
 {
+    m_due.erase(timer);
     CloseHandle(toHandle(timer));
 }
 

@@ -94,8 +94,8 @@ TEST_F(WindowsInstall, RegisterComponentRunsTheRegistrationToolOnTheComponent)
     fs::copy_file(besideTests("testcomponent.dll"), component);
     ASSERT_TRUE(RegisterComponent(windows.services(), components, component));
     EXPECT_EQ(readFile(component + ".registered"), "registered\n");
-    EXPECT_FALSE(RegisterComponent(windows.services(), components, temp / "missing.dll") &&
-                 fs::exists(temp / "missing.dll.registered"));
+    // True means only that the tool ran: what it made of the component is not looked at.
+    EXPECT_TRUE(RegisterComponent(windows.services(), components, temp / "missing.dll"));
 }
 
 TEST_F(WindowsInstall, ComponentIsCopiedAndRegisteredOnlyWhenTheSystemLacksIt)

@@ -23,7 +23,8 @@ struct Receiver
 
 Receiver *g_receiver = nullptr;
 
-bool namedTimerExists(const std::string &programName)
+// The wait's timer, opened by its name as another program of the same name would.
+HANDLE openNamedTimer(const std::string &programName)
 {
     // The name was made when the wait began, at most a second ago.
     const SYSTEMTIME now = [] {
@@ -34,12 +35,18 @@ bool namedTimerExists(const std::string &programName)
     for (int back = 0; back <= 1; ++back) {
         const int total = now.wMinute * 60 + now.wSecond - back + 3600;
         const std::string name = clsWaitableTimer::TimerName(programName, (total / 60) % 60, total % 60);
-        if (HANDLE timer = OpenWaitableTimerA(SYNCHRONIZE, FALSE, name.c_str())) {
-            CloseHandle(timer);
-            return true;
-        }
+        if (HANDLE timer = OpenWaitableTimerA(SYNCHRONIZE | TIMER_MODIFY_STATE, FALSE, name.c_str()))
+            return timer;
     }
-    return false;
+    return nullptr;
+}
+
+bool namedTimerExists(const std::string &programName)
+{
+    const HANDLE timer = openNamedTimer(programName);
+    if (timer)
+        CloseHandle(timer);
+    return timer != nullptr;
 }
 
 LRESULT CALLBACK receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -121,6 +128,26 @@ TEST_F(MessageWait, MessagesArrivingDuringTheWaitAreHandledAndTheWaitGoesOn)
     sender.join();
     EXPECT_EQ(receiver.handled, 3);
     EXPECT_GE(elapsed, std::chrono::milliseconds(300));
+}
+
+TEST_F(MessageWait, AnotherProgramsShorterWaitOnTheSharedTimerDoesNotEndOursEarly)
+{
+    std::thread other([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        if (const HANDLE timer = openNamedTimer(receiver.programName)) {
+            LARGE_INTEGER soon;
+            soon.QuadPart = -20 * 10000;
+            SetWaitableTimer(timer, &soon, 0, nullptr, nullptr, FALSE);
+            CloseHandle(timer);
+        }
+    });
+    clsWaitableTimer timer(platform);
+    const auto start = Clock::now();
+    timer.Wait(400);
+    const auto elapsed = Clock::now() - start;
+    other.join();
+    EXPECT_GE(elapsed, std::chrono::milliseconds(400));
+    EXPECT_LT(elapsed, std::chrono::milliseconds(1500));
 }
 
 TEST_F(MessageWait, ASecondWithoutInputCostsNoProcessorTime)
