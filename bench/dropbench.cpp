@@ -35,26 +35,35 @@ void writeRandomFile(const fs::path &path, std::size_t bytes, std::mt19937 &rand
     }
 }
 
+// One spot on the target folder, and a drop of the files on it, as the toolbar builds them.
+struct BenchDrop
+{
+    BenchDrop(const std::vector<std::string> &files, const fs::path &target)
+    {
+        globals.options = Options::defaults();
+        globals.DropSpots[0].FolderPath = target.string();
+        globals.DropSpots[0].BaseName = "Bench";
+        globals.DropSpots[0].SequenceNumber = "000";
+        payload.status = DropPayload::Status::Files;
+        for (const std::string &file : files)
+            payload.items.push_back(DroppedItem::localFile(file));
+    }
+    FakeDesktop desktop;
+    Globals globals;
+    AppContext app{globals, desktop.services()};
+    DropPayload payload;
+};
+
 double dropSeconds(const std::vector<std::string> &files, const fs::path &target)
 {
     fs::remove_all(target);
     fs::create_directories(target);
-    FakeDesktop desktop;
-    Globals globals;
-    globals.options = Options::defaults();
-    globals.DropSpots[0].FolderPath = target.string();
-    globals.DropSpots[0].BaseName = "Bench";
-    globals.DropSpots[0].SequenceNumber = "000";
-    AppContext app{globals, desktop.services()};
-    DropPayload payload;
-    payload.status = DropPayload::Status::Files;
-    for (const std::string &file : files)
-        payload.items.push_back(DroppedItem::localFile(file));
+    BenchDrop drop(files, target);
     const auto start = Clock::now();
-    HandleDrop(app, 0, target.string(), payload);
+    HandleDrop(drop.app, 0, target.string(), drop.payload);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    if (!desktop.messages.empty()) {
-        std::fprintf(stderr, "unexpected message: %s\n", desktop.messages.front().c_str());
+    if (!drop.desktop.messages.empty()) {
+        std::fprintf(stderr, "unexpected message: %s\n", drop.desktop.messages.front().c_str());
         std::exit(1);
     }
     return seconds;
@@ -107,27 +116,17 @@ void manySmallFiles(const fs::path &work)
     }
     const fs::path target = work / "many-drop";
     fs::create_directories(target);
-    FakeDesktop desktop;
-    Globals globals;
-    globals.options = Options::defaults();
-    globals.DropSpots[0].FolderPath = target.string();
-    globals.DropSpots[0].BaseName = "Bench";
-    globals.DropSpots[0].SequenceNumber = "000";
-    AppContext app{globals, desktop.services()};
-    DropPayload payload;
-    payload.status = DropPayload::Status::Files;
-    for (const std::string &file : files)
-        payload.items.push_back(DroppedItem::localFile(file));
+    BenchDrop drop(files, target);
     auto last = Clock::now();
     double longestGap = 0;
-    desktop.onYield = [&] {
+    drop.desktop.onYield = [&] {
         const auto now = Clock::now();
         longestGap = std::max(longestGap, std::chrono::duration<double, std::milli>(now - last).count());
         last = now;
     };
     const auto start = Clock::now();
     last = start;
-    HandleDrop(app, 0, target.string(), payload);
+    HandleDrop(drop.app, 0, target.string(), drop.payload);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     std::printf("%-22s %8.3f s in all, %.1f us a file, longest stretch without event handling %.2f ms\n",
                 "10,000 files x 1 KiB", seconds, seconds * 1e6 / 10000, longestGap);
