@@ -10,7 +10,7 @@ packages=(
     libxcb1-dev
     libgtest-dev
     xvfb xauth x11-apps x11-utils xdotool imagemagick
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-urw-base35
 )
 
 missing=()
