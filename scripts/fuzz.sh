@@ -15,7 +15,7 @@ if [ ${#need[@]} -gt 0 ]; then
     apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${need[@]}" >/dev/null
 fi
 
-CC=clang CXX=clang++ cmake -S . -B "$build" -DSTOWLET_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+CC=clang CXX=clang++ cmake -S . -B "$build" -DSTOWLET_FUZZ=ON -DSTOWLET_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j "$(nproc)" >/dev/null
 
 status=0

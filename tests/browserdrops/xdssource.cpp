@@ -306,7 +306,7 @@ private:
         if (answer != "F") {
             const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
             if (file < 0) {
-                answer = "E";
+                answer = 'E'; // one character: GCC 12 warns falsely (-Wrestrict) of a text literal here
             } else if (answer == "E") {
                 const std::string half = readAll(m_settings.xdsFile).substr(0, 100);
                 (void)!::write(file, half.data(), half.size());
