@@ -2,13 +2,19 @@
 
 #include "textfile.h"
 
-FakeDesktop::FakeDesktop()
-    : m_desktop{*this, *this, *this, *this, *this, *this, *this}
+FakeDesktop::FakeDesktop() : m_desktop{*this, *this, *this, *this, *this, *this, *this} {}
+
+std::vector<std::string> FakeDesktop::outline() const
 {
+    std::vector<std::string> lines;
+    for (const std::string &entry : record)
+        lines.push_back(entry.substr(0, entry.find('\r')));
+    return lines;
 }
 
 void FakeDesktop::showMessage(const std::string &text)
 {
+    record.push_back("message: " + text);
     messages.push_back(text);
     dialogs.push_back(text);
     if (onMessage)
@@ -17,6 +23,7 @@ void FakeDesktop::showMessage(const std::string &text)
 
 bool FakeDesktop::askYesNo(const std::string &text)
 {
+    record.push_back("question: " + text);
     questions.push_back(text);
     dialogs.push_back(text);
     if (answers.empty())
@@ -29,27 +36,41 @@ bool FakeDesktop::askYesNo(const std::string &text)
 void FakeDesktop::play(const std::filesystem::path &file)
 {
     soundsPlayed.push_back(file.filename().string());
+    record.push_back("sound: " + soundsPlayed.back());
 }
 
 void FakeDesktop::open(const std::string &path)
 {
+    record.push_back("open: " + path);
     opened.push_back(path);
 }
 
 void FakeDesktop::openUrl(const std::string &address, WindowStyle style)
 {
+    record.push_back("url: " + address);
     openedUrls.push_back({address, style});
 }
 
-bool FakeDesktop::startProgram(const std::string &program, const std::vector<std::string> &arguments,
-                               WindowStyle style, const std::string &workingFolder)
+bool FakeDesktop::startProgram(const std::string &program, const std::vector<std::string> &arguments, WindowStyle style,
+                               const std::string &workingFolder)
 {
+    recordStart("start: ", program, arguments);
     started.push_back({program, arguments, style, workingFolder, false});
     return startSucceeds;
 }
 
+void FakeDesktop::recordStart(const std::string &kind, const std::string &program,
+                              const std::vector<std::string> &arguments)
+{
+    std::string entry = kind + program;
+    for (const std::string &argument : arguments)
+        entry += " " + argument;
+    record.push_back(entry);
+}
+
 int FakeDesktop::runAndWait(const std::string &program, const std::vector<std::string> &arguments, WindowStyle style)
 {
+    recordStart("run: ", program, arguments);
     started.push_back({program, arguments, style, {}, true});
     return startSucceeds ? exitCode : -1;
 }
@@ -68,14 +89,13 @@ bool FakeDesktop::writeShortcut(const std::string &linkPath, const ShortcutPrope
     return TextFile::writeAtomically(linkPath, "shortcut to " + properties.targetPath + "\n");
 }
 
-std::string FakeDesktop::settingKey(const std::string &application, const std::string &section,
-                                    const std::string &key)
+std::string FakeDesktop::settingKey(const std::string &application, const std::string &section, const std::string &key)
 {
     return application + "/" + section + "/" + key;
 }
 
-std::string FakeDesktop::getSetting(const std::string &application, const std::string &section,
-                                    const std::string &key, const std::string &defaultValue)
+std::string FakeDesktop::getSetting(const std::string &application, const std::string &section, const std::string &key,
+                                    const std::string &defaultValue)
 {
     const auto found = settings.find(settingKey(application, section, key));
     return found == settings.end() ? defaultValue : found->second;

@@ -27,7 +27,15 @@ public:
 
     Desktop &services() { return m_desktop; }
 
-    // What the code under test did, in order.
+    /// Everything the code under test did to the user, in the order it happened, each as
+    /// "kind: detail" with kind one of sound, message, question, open, url, start and run
+    /// (a sound by its file name, a started program with its arguments).
+    std::vector<std::string> record;
+    /// The record with each entry cut at its first line break: enough to check the order
+    /// of what happened when a message also carries the platform's own words.
+    std::vector<std::string> outline() const;
+
+    // The same by kind, each in order.
     std::vector<std::string> messages;  ///< texts of OK message boxes
     std::vector<std::string> questions; ///< texts of Yes/No questions
     std::vector<std::string> dialogs;   ///< both kinds, in the order shown
@@ -57,8 +65,8 @@ public:
     int yields = 0;
 
     // The script.
-    std::deque<bool> answers;       ///< answers to questions, taken from the front
-    bool defaultAnswer = false;     ///< used when answers is empty
+    std::deque<bool> answers;           ///< answers to questions, taken from the front
+    bool defaultAnswer = false;         ///< used when answers is empty
     std::map<int, std::string> folders; ///< CSIDL -> path; absent means no such folder
     std::string home = "/home/user";
     std::string temp = "/tmp/";
@@ -67,8 +75,8 @@ public:
     int exitCode = 0;
     bool shortcutsSucceed = true;
     bool settingsWritable = true;
-    std::map<std::string, std::string> settings; ///< "application/section/key" -> value
-    std::function<void()> onYield;               ///< runs inside every yield
+    std::map<std::string, std::string> settings;        ///< "application/section/key" -> value
+    std::function<void()> onYield;                      ///< runs inside every yield
     std::function<void(const std::string &)> onMessage; ///< runs when a message is shown
 
     // MessageBoxes
@@ -100,5 +108,7 @@ public:
     static std::string settingKey(const std::string &application, const std::string &section, const std::string &key);
 
 private:
+    void recordStart(const std::string &kind, const std::string &program, const std::vector<std::string> &arguments);
+
     Desktop m_desktop;
 };

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+#include <vector>
 
 /// A real folder under the system's temporary folder, removed with everything in it
 /// when the test ends.
@@ -65,4 +67,15 @@ inline std::string readFile(const std::string &path)
     if (!in)
         return "<missing>";
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+/// The names of the entries of a folder, sorted; empty when the folder cannot be read.
+inline std::vector<std::string> folderNames(const std::string &folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
