@@ -1,0 +1,135 @@
+// How files are put in place, seen through the calls made to the system: a file becomes
+// visible under its name only by a rename, complete and (for data files) flushed first,
+// and a failure at any point leaves the old file and nothing else.
+#include "filecopy.h"
+#include "syscallwatch.h"
+#include "tempfolder.h"
+#include "textfile.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+// The one rename in the calls, as {from, to}; empty texts when there is not exactly one.
+std::pair<std::string, std::string> onlyRename(const std::vector<std::string> &calls)
+{
+    std::vector<std::string> renames;
+    for (const std::string &call : calls)
+        if (call.rfind("rename ", 0) == 0)
+            renames.push_back(call.substr(7));
+    if (renames.size() != 1)
+        return {};
+    const std::size_t arrow = renames[0].find(" -> ");
+    return {renames[0].substr(0, arrow), renames[0].substr(arrow + 4)};
+}
+
+TEST(AtomicSave, DataIsFlushedBeforeTheRenameMakesItVisible)
+{
+    TempFolder temp;
+    const std::string path = temp.writeFile("data.txt", "old\r\n");
+    SyscallWatch::start();
+    ASSERT_TRUE(TextFile::writeLinesAtomically(path, {"new"}));
+    const std::vector<std::string> calls = SyscallWatch::calls();
+    const auto [from, to] = onlyRename(calls);
+    EXPECT_EQ(to, path);
+    EXPECT_NE(from, path);
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.front(), "flush " + from) << "the file renamed into place was flushed before, and first";
+    EXPECT_EQ(readFile(path), "new\r\n");
+}
+
+TEST(AtomicSave, FailedFlushOrRenameKeepsTheOldFileAndLeavesNothing)
+{
+    for (const char *kind : {"flush", "rename"}) {
+        TempFolder temp;
+        const std::string path = temp.writeFile("data.txt", "old\r\n");
+        SyscallWatch::start();
+        SyscallWatch::failNext(kind, EIO);
+        std::string error;
+        EXPECT_FALSE(TextFile::writeLinesAtomically(path, {"new"}, &error)) << kind;
+        EXPECT_EQ(error, std::strerror(EIO)) << kind;
+        EXPECT_EQ(readFile(path), "old\r\n") << kind;
+        EXPECT_EQ(folderNames(temp.str()), std::vector<std::string>{"data.txt"}) << kind;
+    }
+}
+
+// Both ways of putting a dropped file in place; the destination holds "old" before.
+struct PutCase
+{
+    const char *name;
+    bool copies; ///< goes through the system's copy call
+    bool (*put)(const std::string &content, const std::string &destination, std::string &error);
+};
+
+void PrintTo(const PutCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class FilePut : public ::testing::TestWithParam<PutCase>
+{
+protected:
+    bool put(std::string &error) { return GetParam().put(content, destination, error); }
+
+    TempFolder temp;
+    const std::string content = std::string(3 * 1024 * 1024 + 17, 'p');
+    const std::string destination = temp.writeFile("dst/out.bin", "old");
+};
+
+TEST_P(FilePut, DestinationIsNeverSeenHalfWritten)
+{
+    std::string seenAtRename;
+    std::string renamedContent;
+    SyscallWatch::start();
+    SyscallWatch::onRename([&](const std::string &from, const std::string &) {
+        seenAtRename = readFile(destination);
+        renamedContent = readFile(from);
+    });
+    std::string error;
+    ASSERT_TRUE(put(error)) << error;
+    SyscallWatch::onRename(nullptr);
+    EXPECT_EQ(onlyRename(SyscallWatch::calls()).second, destination) << "put in place by one rename";
+    EXPECT_EQ(seenAtRename, "old") << "the destination was left alone until then";
+    EXPECT_TRUE(renamedContent == content) << "what was renamed was complete";
+    EXPECT_TRUE(readFile(destination) == content);
+    EXPECT_EQ(folderNames(temp / "dst"), std::vector<std::string>{"out.bin"});
+}
+
+TEST_P(FilePut, FailureKeepsTheOldFileAndLeavesNothing)
+{
+    for (const std::string kind : {"copy", "rename"}) {
+        if (kind == "copy" && !GetParam().copies)
+            continue;
+        SyscallWatch::start();
+        SyscallWatch::failNext(kind, ENOSPC);
+        std::string error;
+        EXPECT_FALSE(put(error)) << kind;
+        EXPECT_EQ(error, std::strerror(ENOSPC)) << kind;
+        EXPECT_EQ(readFile(destination), "old") << kind;
+        EXPECT_EQ(folderNames(temp / "dst"), std::vector<std::string>{"out.bin"}) << kind;
+    }
+    // A folder where the file should go: nothing is put beside it either.
+    const std::string folder = temp.makeFolder("dst/taken/inner");
+    std::string error;
+    EXPECT_FALSE(GetParam().put(content, temp / "dst/taken", error));
+    EXPECT_EQ(folderNames(temp / "dst"), (std::vector<std::string>{"out.bin", "taken"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FileCopy, FilePut,
+    ::testing::Values(PutCase{"copyReplacing", true,
+                              [](const std::string &content, const std::string &destination, std::string &error) {
+                                  TempFolder source;
+                                  return FileCopy::copyReplacing(source.writeFile("src.bin", content), destination,
+                                                                 error);
+                              }},
+                      PutCase{"writeReplacing", false,
+                              [](const std::string &content, const std::string &destination, std::string &error) {
+                                  return FileCopy::writeReplacing(content, destination, error);
+                              }}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
