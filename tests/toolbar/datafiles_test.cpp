@@ -69,11 +69,12 @@ TEST_P(OptionsFileReading, ReadsWhatIsThere)
 INSTANTIATE_TEST_SUITE_P(
     Files, OptionsFileReading,
     ::testing::Values(
-        OptionsFileCase{"LowerCaseKeyAndValue", "sounds|false\r\nSAME_BASE_NAME|true\r\n",
-                        Options{true, false, false, false, false, false, 0, 0}},
+        // Values unlike the start values, so that a key read is told from a key skipped.
+        OptionsFileCase{"KeysAndValuesInAnyCase", "sounds|true\r\nSame_Base_Name|tRUE\r\nmax_random_length|9\r\n",
+                        Options{true, false, false, false, false, true, 9, 0}},
         OptionsFileCase{"OnlySounds", "SOUNDS|TRUE\r\n", Options{false, false, false, false, false, true, 0, 0}},
-        OptionsFileCase{"LastLineWins", "SPOT_SIZE|700\nSPOT_SIZE|1000\n", Options{false, false, false, false, false,
-                                                                                   false, 0, 1000}},
+        OptionsFileCase{"LastLineWins", "SPOT_SIZE|700\nSPOT_SIZE|1000\n",
+                        Options{false, false, false, false, false, false, 0, 1000}},
         OptionsFileCase{"LinesWithoutBarAndUnknownKeys", "hello\r\nCOLOR|3\r\n\r\nSOUNDS|TRUE|extra\r\n",
                         Options{false, false, false, false, false, true, 0, 0}},
         OptionsFileCase{"KeyIsNotTrimmed", " SOUNDS|TRUE\r\nSOUNDS |TRUE\r\n",
@@ -121,9 +122,8 @@ TEST_F(DataFiles, MissingFolderIsReportedAndSkipped)
     LoadSpotData(app);
     ASSERT_EQ(globals.DropSpots.size(), 1u);
     EXPECT_EQ(globals.DropSpots[0].FolderPath, there);
-    EXPECT_EQ(desktop.messages,
-              std::vector<std::string>{"Unable to access folder " + missing +
-                                       ".\rYou will not have a drop spot for this folder."});
+    EXPECT_EQ(desktop.messages, std::vector<std::string>{"Unable to access folder " + missing +
+                                                         ".\rYou will not have a drop spot for this folder."});
 }
 
 TEST_F(DataFiles, NothingUsableGivesTheDefaultSpot)
@@ -169,8 +169,8 @@ TEST_F(DataFiles, SaveSpotRowsWritesWhatExists)
     prompt.answers = {"Fresh"};
     ASSERT_TRUE(SaveSpotRows(app, {{a + Paths::separator(), 255}, {"", 3}, {gone, 65280}, {b, 16711680}}));
     EXPECT_EQ(readFile(globals.SpotDataPath), a + "|255\r\n" + b + "|16711680\r\n");
-    EXPECT_EQ(desktop.messages,
-              std::vector<std::string>{"ERROR: Can Not Save Drop Spot for folder:\r" + gone + "\rThe folder is unavailable"});
+    EXPECT_EQ(desktop.messages, std::vector<std::string>{"ERROR: Can Not Save Drop Spot for folder:\r" + gone +
+                                                         "\rThe folder is unavailable"});
     ASSERT_EQ(globals.DropSpots.size(), 2u);
     EXPECT_EQ(globals.DropSpots[1].FolderPath, b);
     EXPECT_EQ(globals.DropSpots[1].BaseName, "Fresh");

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -15,6 +16,11 @@ struct NumberCase
     const char *next;
 };
 
+void PrintTo(const NumberCase &c, std::ostream *out)
+{
+    *out << '"' << c.text << '"';
+}
+
 class NumberRules : public ::testing::TestWithParam<NumberCase>
 {
 };
@@ -25,17 +31,16 @@ TEST_P(NumberRules, PadAndAdvance)
     EXPECT_EQ(NextNumber(GetParam().text), GetParam().next);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, NumberRules,
-                         ::testing::Values(NumberCase{"7", "007", "008"}, NumberCase{"42", "042", "043"},
-                                           NumberCase{"1000", "1000", "1001"}, NumberCase{"", "000", "001"},
-                                           NumberCase{"000", "000", "001"}, NumberCase{"009", "009", "010"},
-                                           NumberCase{"999", "999", "1000"}, NumberCase{"12abc", "012", "013"},
-                                           NumberCase{"abc", "000", "001"}, NumberCase{"  5", "005", "006"},
-                                           NumberCase{"0042", "042", "043"}, NumberCase{"-5", "0-5", "0-4"},
-                                           NumberCase{"-1", "0-1", "000"}, NumberCase{"+8", "008", "009"},
-                                           NumberCase{"99999999999999999999", "99999999999999999999",
-                                                      "100000000000000000000"}),
-                         [](const auto &info) { return "case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NumberRules,
+    ::testing::Values(NumberCase{"7", "007", "008"}, NumberCase{"42", "042", "043"}, NumberCase{"1000", "1000", "1001"},
+                      NumberCase{"", "000", "001"}, NumberCase{"000", "000", "001"}, NumberCase{"009", "009", "010"},
+                      NumberCase{"999", "999", "1000"}, NumberCase{"12abc", "012", "013"},
+                      NumberCase{"abc", "000", "001"}, NumberCase{"  5", "005", "006"},
+                      NumberCase{"0042", "042", "043"}, NumberCase{"-5", "0-5", "0-4"}, NumberCase{"-1", "0-1", "000"},
+                      NumberCase{"+8", "008", "009"},
+                      NumberCase{"99999999999999999999", "99999999999999999999", "100000000000000000000"}),
+    [](const auto &info) { return "case" + std::to_string(info.index); });
 
 TEST(GetExtension, TakesTheFileNamesExtensionOnly)
 {

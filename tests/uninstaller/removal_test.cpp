@@ -27,11 +27,13 @@ TEST_F(RemovalTest, ReadOnlyFileIsRemoved)
 TEST_F(RemovalTest, RemoveFileLeavesFoldersAndMissingPathsAlone)
 {
     const std::string folder = root.makeFolder("a.folder");
+    root.writeFile("a.folder/inside.txt", "x");
+    const std::vector<std::string> before = folderNames(root.str());
     RemoveFile(context, folder);
     RemoveFile(context, root / "missing.txt");
 
-    EXPECT_TRUE(exists(folder));
-    EXPECT_EQ(fake.yields, 0) << "nothing there, nothing done";
+    EXPECT_EQ(folderNames(root.str()), before) << "nothing there, nothing done";
+    EXPECT_EQ(folderNames(folder), std::vector<std::string>{"inside.txt"});
 }
 
 TEST_F(RemovalTest, LinkIsRemovedWithoutTouchingItsTarget)
