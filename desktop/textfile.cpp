@@ -54,9 +54,14 @@ void setError(std::string *error, const std::string &text)
 
 } // namespace
 
+std::string temporaryNameFor(const std::string &path)
+{
+    return path + ".saving";
+}
+
 bool writeAtomically(const std::string &path, const std::string &content, std::string *error)
 {
-    const std::string temporary = path + ".saving";
+    const std::string temporary = temporaryNameFor(path);
     std::FILE *file = std::fopen(temporary.c_str(), "wb");
     if (!file) {
         setError(error, std::strerror(errno));

@@ -15,10 +15,13 @@ std::optional<std::vector<std::string>> readLines(const std::string &path);
 /// temporary file beside the target, is flushed to disk and then renamed over it, so a
 /// failure at any point leaves the old file as it was. On failure returns false and,
 /// when error is given, a readable reason.
-bool writeLinesAtomically(const std::string &path, const std::vector<std::string> &lines,
-                          std::string *error = nullptr);
+bool writeLinesAtomically(const std::string &path, const std::vector<std::string> &lines, std::string *error = nullptr);
 
 /// Same, for content that is already complete.
 bool writeAtomically(const std::string &path, const std::string &content, std::string *error = nullptr);
+
+/// The temporary file beside path that a rewrite goes through; left behind only when a
+/// save was cut short.
+std::string temporaryNameFor(const std::string &path);
 
 } // namespace TextFile

@@ -22,6 +22,10 @@ TEST(BatchScriptTest, SevenLinesWithEveryPathQuoted)
     EXPECT_EQ(script.lineEnd, "\r\n");
     EXPECT_EQ(script.program, "cmd.exe");
     EXPECT_EQ(script.arguments, (std::vector<std::string>{"/c", "C:\\Users\\Ann Lee\\Temp 100%\\killmyself.bat"}));
+    EXPECT_EQ(MakeSelfRemovalScript("C:\\Temp\\Hand over", "StowletUninstaller.exe", "C:\\Temp\\Hand over",
+                                    "killmyself.bat", 4242, true)
+                  .lines.back(),
+              "Del \"killmyself.bat\" & cd /d \"C:\\Temp\\\" & rd \"C:\\Temp\\Hand over\"");
 }
 
 } // namespace

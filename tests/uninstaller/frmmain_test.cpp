@@ -55,6 +55,15 @@ void saveSkull(const std::string &folder)
     QVERIFY(skull.save(QString::fromStdString(folder + "/Skull.png")));
 }
 
+// Abandoned: the log copy is gone, and the script started to take the program copy and the
+// hand-over folder once the program has ended.
+void leavesOnlyTheScript(Run &run)
+{
+    QCOMPARE(treeOf(run.install.handOverFolder()), (std::vector<std::string>{"StowletUninstaller", "killmyself.sh"}));
+    QCOMPARE(run.fake.started.size(), std::size_t(1));
+    QCOMPARE(run.fake.started[0].arguments.back(), run.install.scriptInTemp());
+}
+
 } // namespace
 
 class FrmMainTest : public QObject
@@ -180,17 +189,17 @@ void FrmMainTest::noAtTheConfirmationEndsWithNothingRemoved()
     Run run;
     run.asCopy();
     QVERIFY(run.window().Load());
-    const auto before = treeOf(run.root.str());
+    const auto before = treeOf(run.install.home);
     QSignalSpy ended(&run.window(), &frmMain::programEnded);
     run.fake.answers = {false};
 
     QTest::mouseClick(run.control<QPushButton>("cmdContinue"), Qt::LeftButton);
 
     QCOMPARE(ended.count(), 1);
+    QVERIFY(!run.window().isVisible());
     QCOMPARE(run.fake.dialogs, std::vector<std::string>{ConfirmationText});
-    QCOMPARE(treeOf(run.root.str()), before);
-    QVERIFY(run.fake.started.empty());
-    run.window().close();
+    QCOMPARE(treeOf(run.install.home), before);
+    leavesOnlyTheScript(run);
 }
 
 void FrmMainTest::cancelClosesAndEndsWithNothingRemoved()
@@ -198,7 +207,7 @@ void FrmMainTest::cancelClosesAndEndsWithNothingRemoved()
     Run run;
     run.asCopy();
     QVERIFY(run.window().Load());
-    const auto before = treeOf(run.root.str());
+    const auto before = treeOf(run.install.home);
     QSignalSpy ended(&run.window(), &frmMain::programEnded);
 
     QTest::mouseClick(run.control<QPushButton>("cmdCancel"), Qt::LeftButton);
@@ -206,7 +215,8 @@ void FrmMainTest::cancelClosesAndEndsWithNothingRemoved()
     QVERIFY(!run.window().isVisible());
     QCOMPARE(ended.count(), 1);
     QVERIFY(run.fake.dialogs.empty());
-    QCOMPARE(treeOf(run.root.str()), before);
+    QCOMPARE(treeOf(run.install.home), before);
+    leavesOnlyTheScript(run);
 }
 
 void FrmMainTest::yesRemovesWithButtonsGoneAndTheWindowHiddenBeforeTheMessage()

@@ -117,35 +117,31 @@ TEST_F(RemovalTest, FolderEmptinessIgnoresOnlyThumbsDb)
     EXPECT_FALSE(IsFolderEmpty(context, root.writeFile("plain.file", "x")));
 }
 
-TEST_F(RemovalTest, InstallPathLineRemovesTheTrimmedFolderAsAWhole)
+TEST_F(RemovalTest, InstallPathLineEmptiesTheTrimmedFolderOfWhatIsOurs)
 {
-    fs::create_directories(install.installFolder + "/sub");
-    fs::permissions(install.installFolder + "/sub", fs::perms::owner_read | fs::perms::owner_exec,
-                    fs::perm_options::replace);
+    fs::permissions(install.installedFiles[1], fs::perms::owner_read, fs::perm_options::replace);
+    std::ofstream(install.installFolder + "/SpotData.txt.saving") << "cut short";
     globals.InstallLogPath = install.logInTemp();
+    globals.LogLines = install.logLines;
 
     RemoveInstallFolder(context, "INSTALLPATH=   " + install.installFolder + "  ");
 
     EXPECT_FALSE(exists(install.installFolder));
     EXPECT_TRUE(exists(install.createdParent)) << "its parent is a folder line of its own";
+    EXPECT_TRUE(globals.Report.isComplete());
 }
 
 TEST_F(RemovalTest, InstallPathLineNeverRemovesTheLogBeingRead)
 {
-    globals.InstallLogPath = install.logInInstallFolder(); // started directly in the installation folder
-    const std::string other = root.makeFolder("other");
-    root.writeFile("other/STOWLET-InstallLog.txt", "log");
-
-    RemoveInstallFolder(context, "INSTALLPATH=" + other);
-    EXPECT_FALSE(exists(other));
-
-    // The log being read: compared without regard to case, it is left for the reader.
-    fake.yields = 0;
+    // Started directly in the installation folder; compared without regard to case.
     std::string upper = install.logInInstallFolder();
     upper.replace(upper.find("STOWLET-InstallLog.txt"), 22, "stowlet-installlog.TXT");
     globals.InstallLogPath = upper;
+    globals.LogLines = install.logLines;
+
     RemoveInstallFolder(context, "INSTALLPATH=" + install.installFolder);
-    EXPECT_EQ(fake.yields, 0) << "no file removal was attempted before the folder went";
+
+    EXPECT_EQ(treeOf(install.installFolder), std::vector<std::string>{"STOWLET-InstallLog.txt"});
 }
 
 TEST_F(RemovalTest, DangerousInstallPathsAreSkipped)

@@ -23,9 +23,10 @@ TEST_F(RemoveSelfTest, UnloadsTheWindowWritesTheScriptAndStartsItHidden)
     RemoveSelf(context);
 
     EXPECT_EQ(host.calls, std::vector<std::string>{"unload"});
+    const std::string handOver = install.handOverFolder();
     const SelfRemovalScript expected =
-        MakeSelfRemovalScript(install.temp, Paths::fileName(install.programInTemp()), install.temp,
-                              Paths::fileName(install.scriptInTemp()), 31337);
+        MakeSelfRemovalScript(handOver, Paths::fileName(install.programInTemp()), handOver,
+                              Paths::fileName(install.scriptInTemp()), 31337, true);
     EXPECT_EQ(readFile(install.scriptInTemp()), scriptText(expected));
     EXPECT_EQ(wait.waits, std::vector<std::int64_t>{200});
     EXPECT_EQ(globals.WaitTimer, nullptr);
@@ -33,7 +34,7 @@ TEST_F(RemoveSelfTest, UnloadsTheWindowWritesTheScriptAndStartsItHidden)
     EXPECT_EQ(fake.started[0].program, expected.program);
     EXPECT_EQ(fake.started[0].arguments, expected.arguments);
     EXPECT_EQ(fake.started[0].style, WindowStyle::Hidden);
-    EXPECT_EQ(fake.started[0].workingFolder, install.temp);
+    EXPECT_EQ(fake.started[0].workingFolder, handOver);
 }
 
 TEST_F(RemoveSelfTest, WindowAlreadyUnloadedIsLeftAlone)

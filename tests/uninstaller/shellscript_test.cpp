@@ -38,6 +38,10 @@ TEST(ShellScriptTest, SevenLinesWithEveryPathQuoted)
     EXPECT_EQ(script.lineEnd, "\n") << "a carriage return would become part of every path";
     EXPECT_EQ(script.program, "/bin/sh");
     EXPECT_EQ(script.arguments, std::vector<std::string>{"/tmp/Ann's temp/killmyself.sh"});
+    EXPECT_EQ(
+        MakeSelfRemovalScript("/tmp/Ann's temp", "StowletUninstaller", "/tmp/Ann's temp", "killmyself.sh", 4242, true)
+            .lines.back(),
+        "rm -f -- 'killmyself.sh'; cd / && rmdir -- '/tmp/Ann'\\''s temp' 2>/dev/null");
 }
 
 TEST(ShellScriptTest, RootFolderIsNotDoubled)
@@ -86,7 +90,7 @@ protected:
     pid_t startScriptFor(pid_t programPid)
     {
         const SelfRemovalScript text =
-            MakeSelfRemovalScript(folder, "StowletUninstaller", folder, "killmyself.sh", programPid);
+            MakeSelfRemovalScript(folder, "StowletUninstaller", folder, "killmyself.sh", programPid, true);
         std::ofstream out(script, std::ios::binary);
         for (const std::string &line : text.lines)
             out << line << text.lineEnd;
@@ -123,19 +127,18 @@ TEST_F(SelfRemovalRunTest, DeletesTheProgramOnlyOnceItsProcessHasExitedThenItsel
     EXPECT_TRUE(scriptEnded);
     EXPECT_FALSE(fs::exists(program));
     EXPECT_FALSE(fs::exists(script));
-    EXPECT_EQ(readFile(neighbour), "theirs");
+    EXPECT_EQ(readFile(neighbour), "theirs") << "the folder goes only once it is empty";
 }
 
-TEST_F(SelfRemovalRunTest, ProgramAlreadyGoneMeansAQuickEnd)
+TEST_F(SelfRemovalRunTest, ProgramAlreadyGoneMeansAQuickEndWithTheEmptiedFolderGone)
 {
+    fs::remove(neighbour);
     const pid_t ended = spawn({program, "0"});
     ASSERT_TRUE(reaped(ended, 5s));
     const pid_t shell = startScriptFor(ended);
 
     EXPECT_TRUE(reaped(shell, 3s));
-    EXPECT_FALSE(fs::exists(program));
-    EXPECT_FALSE(fs::exists(script));
-    EXPECT_EQ(readFile(neighbour), "theirs");
+    EXPECT_FALSE(fs::exists(folder));
 }
 
 } // namespace

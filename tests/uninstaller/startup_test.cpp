@@ -1,3 +1,5 @@
+#include "paths.h"
+#include "privatefolder.h"
 #include "uninstallfixture.h"
 
 #include <filesystem>
@@ -27,6 +29,7 @@ TEST_F(StartupTest, InstanceInTheInstallationFolderCopiesLogAndProgramAndStartsT
     EXPECT_EQ(wait.waits, (std::vector<std::int64_t>{300, 1000}));
     EXPECT_EQ(globals.InstallLogPath, install.logInInstallFolder());
     EXPECT_EQ(globals.TempFolder, install.temp) << "without its trailing separator";
+    EXPECT_TRUE(IsHandOverFolder(install.handOverFolder(), install.temp)) << "a private folder of the user's own";
     EXPECT_TRUE(exists(install.installFolder)) << "the first instance removes nothing";
 }
 
@@ -68,12 +71,13 @@ TEST_F(StartupTest, CopyRecognisesTheTemporaryFolderReachedThroughALink)
 
 TEST_F(StartupTest, MissingLogNamesTheExpectedPathAndChangesNothing)
 {
-    for (const bool inTemp : {false, true}) {
+    for (const bool inTemp : {true, false}) {
         SCOPED_TRACE(inTemp ? "started in the temporary folder" : "started in the installation folder");
         fake.dialogs.clear();
         fake.messages.clear();
         if (inTemp) {
-            replaceFile(install.programInInstallFolder(), install.programInTemp());
+            install.copyToTemp();
+            fs::remove(install.logInTemp());
             fake.executable = install.programInTemp();
         } else {
             fs::remove(install.logInInstallFolder());
@@ -91,43 +95,56 @@ TEST_F(StartupTest, MissingLogNamesTheExpectedPathAndChangesNothing)
     }
 }
 
-TEST_F(StartupTest, LogThatCannotBeCopiedStopsBeforeTheProgramIsCopied)
+TEST_F(StartupTest, ProgramThatCannotBeCopiedTakesTheHandOverBackAndStartsNothing)
 {
-    fs::create_directories(install.logInTemp()); // a folder where the copy must go
+    fs::remove(install.programInInstallFolder());
     runFromInstallFolder();
 
     EXPECT_EQ(LoadUninstaller(context), LoadOutcome::EndProgram);
 
-    EXPECT_EQ(fake.messages, std::vector<std::string>{"Unable to copy log to temp folder.\r" + install.logInTemp()});
-    EXPECT_FALSE(exists(install.programInTemp()));
-    EXPECT_TRUE(fake.started.empty());
-    EXPECT_EQ(wait.waits, std::vector<std::int64_t>{300});
-}
-
-TEST_F(StartupTest, ProgramThatCannotBeCopiedLeavesTheLogCopyAndStartsNothing)
-{
-    fs::create_directories(install.programInTemp());
-    runFromInstallFolder();
-
-    EXPECT_EQ(LoadUninstaller(context), LoadOutcome::EndProgram);
-
-    EXPECT_EQ(fake.messages,
-              std::vector<std::string>{"Unable to copy uninstaller to temp folder.\r" + install.programInTemp()});
-    EXPECT_TRUE(exists(install.logInTemp()));
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_TRUE(fake.messages[0].starts_with("Unable to copy uninstaller to temp folder.\r" + install.temp));
+    EXPECT_TRUE(treeOf(install.temp).empty()) << "neither the folder nor the log copy stays";
     EXPECT_TRUE(fake.started.empty());
 }
 
-TEST_F(StartupTest, RelaunchReplacesAnEarlierCopy)
+TEST_F(StartupTest, LinksPlacedInTheTemporaryFolderAreNeverFollowed)
 {
-    std::ofstream(install.programInTemp()) << "left over from an earlier run";
-    std::ofstream(install.logInTemp()) << "old log";
+    const std::string victim = root.writeFile("victim/precious.txt", "precious");
+    const std::string victimFolder = root / "victim";
+    std::error_code ec;
+    for (const char *name : {"STOWLET-InstallLog.txt", ".STOWLET-InstallLog.txt.stowlet-part",
+                                    "StowletUninstaller", "StowletUninstaller.exe", "killmyself.sh", "killmyself.bat"})
+        fs::create_symlink(victim, install.temp + "/" + std::string(name), ec);
+    fs::create_directory_symlink(victimFolder, install.temp + "/StowletUninstaller-AAAAAA", ec);
+    if (ec)
+        GTEST_SKIP() << "no links here: " << ec.message();
+    const auto planted = treeOf(install.temp);
     runFromInstallFolder();
 
-    LoadUninstaller(context);
+    ASSERT_EQ(LoadUninstaller(context), LoadOutcome::EndProgram);
+    const std::string handOver = install.handOverFolder();
+    EXPECT_TRUE(IsHandOverFolder(handOver, install.temp));
+    EXPECT_FALSE(IsHandOverFolder(install.temp + "/StowletUninstaller-AAAAAA", install.temp));
+    EXPECT_EQ(fake.started.at(0).program, install.programInTemp());
+    // The copy runs the whole removal from there, and its script goes beside it.
+    Globals copyGlobals;
+    UninstallContext copy{copyGlobals, fake.services(), wait, host};
+    fake.executable = install.programInTemp();
+    ASSERT_EQ(LoadUninstaller(copy), LoadOutcome::WaitForUser);
+    fake.answers = {true};
+    ConfirmUninstall(copy);
 
-    EXPECT_EQ(readFile(install.programInTemp()), readFile(install.programInInstallFolder()));
-    EXPECT_EQ(readFile(install.logInTemp()), readFile(install.logInInstallFolder()));
-    EXPECT_EQ(fake.started.size(), 1u);
+    EXPECT_EQ(readFile(victim), "precious");
+    EXPECT_EQ(treeOf(victimFolder), std::vector<std::string>{"precious.txt"});
+    EXPECT_EQ(fake.dialogs.back(), SuccessText);
+    auto now = treeOf(install.temp);
+    std::erase_if(now, [&](const std::string &entry) { return entry.starts_with(Paths::fileName(handOver)); });
+    EXPECT_EQ(now, planted);
+    std::string error;
+    EXPECT_FALSE(PrivateFolder::writeNew(install.temp + "/killmyself.sh", "rm -rf ~", error));
+    EXPECT_FALSE(PrivateFolder::copyInto(install.logInInstallFolder(), install.temp + "/StowletUninstaller", error));
+    EXPECT_EQ(readFile(victim), "precious");
 }
 
 TEST(TempFolderTest, ReportedFolderLosesItsTrailingSeparatorAndAMissingOneGivesTheRoot)

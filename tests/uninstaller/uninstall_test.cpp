@@ -36,15 +36,17 @@ TEST_F(UninstallFlowTest, NoRemovesNothing)
 {
     runFromTemp();
     ASSERT_EQ(LoadUninstaller(context), LoadOutcome::WaitForUser);
-    const auto before = treeOf(root.str());
+    const auto before = treeOf(install.home);
 
     fake.answers = {false};
     ConfirmUninstall(context);
 
-    EXPECT_EQ(treeOf(root.str()), before);
+    EXPECT_EQ(treeOf(install.home), before);
     EXPECT_EQ(fake.dialogs, std::vector<std::string>{ConfirmationText});
-    EXPECT_TRUE(fake.started.empty());
-    EXPECT_TRUE(host.calls.empty());
+    EXPECT_FALSE(exists(install.logInTemp()));
+    ASSERT_EQ(fake.started.size(), 1u) << "the script takes the program copy and the hand-over folder";
+    EXPECT_EQ(fake.started[0].arguments.back(), install.scriptInTemp());
+    EXPECT_EQ(host.calls, std::vector<std::string>{"unload"});
 }
 
 TEST_F(UninstallFlowTest, PacesTheRemovalWithTheWaits)
@@ -63,14 +65,15 @@ TEST_F(UninstallFlowTest, PacesTheRemovalWithTheWaits)
 
 TEST_F(UninstallFlowTest, InstallPathLineWithSpacesRemovesTheFolderBeforeTheNextLine)
 {
-    const std::string outside = root.writeFile("outside.txt", "listed after the install path");
-    writeLogInTemp({"INSTALLPATH=  " + install.installFolder + "   ", outside});
-    fake.executable = install.programInTemp();
-    fs::copy_file(install.programInInstallFolder(), install.programInTemp());
+    const std::string entry = install.shortcuts[2];
+    std::vector<std::string> lines = install.logLines;
+    lines.front() = "INSTALLPATH=  " + install.installFolder + "   ";
+    runFromTemp();
+    writeLogInTemp(lines);
     ASSERT_EQ(LoadUninstaller(context), LoadOutcome::WaitForUser);
     bool folderWentFirst = false;
     fake.onYield = [&] {
-        if (exists(outside) && !exists(install.installFolder))
+        if (exists(entry) && !exists(install.installFolder))
             folderWentFirst = true;
     };
 
@@ -79,7 +82,7 @@ TEST_F(UninstallFlowTest, InstallPathLineWithSpacesRemovesTheFolderBeforeTheNext
 
     EXPECT_TRUE(folderWentFirst);
     EXPECT_FALSE(exists(install.installFolder));
-    EXPECT_FALSE(exists(outside));
+    EXPECT_FALSE(exists(entry));
     EXPECT_EQ(globals.InstallPath, "  " + install.installFolder + "   ") << "kept as the log has it";
 }
 
@@ -110,9 +113,8 @@ TEST_F(UninstallFlowTest, NestedFoldersGoInAnyOrderUpToTenLevels)
         if (!c.outermostFirst)
             std::reverse(lines.begin() + 1, lines.end());
         install.layOut();
+        runFromTemp();
         writeLogInTemp(lines);
-        fake.executable = install.programInTemp();
-        replaceFile(install.programInInstallFolder(), install.programInTemp());
         ASSERT_EQ(LoadUninstaller(context), LoadOutcome::WaitForUser);
 
         fake.answers = {true};
@@ -126,17 +128,86 @@ TEST_F(UninstallFlowTest, NestedFoldersGoInAnyOrderUpToTenLevels)
     }
 }
 
-TEST_F(UninstallFlowTest, FolderHoldingAForeignFileSurvivesAndThumbsDbDoesNotKeepOneAlive)
+TEST_F(UninstallFlowTest, WhatTheInstallDidNotMakeStaysAndIsNamed)
 {
-    std::ofstream(install.groupFolder + "/someone else's.desktop") << "theirs";
+    // The user's own files: in the installation folder (from before the install and added
+    // later), in the program group; and log lines naming files outside the installation.
+    const std::string notes = root.writeFile("home/My Apps/Stowlet/my notes.txt", "mine");
+    root.writeFile("home/My Apps/Stowlet/album/a.jpg", "mine");
+    const std::string theirs = root.writeFile("home/.local/share/applications/Stowlet/someone else's.desktop", "x");
+    const std::string outside = root.writeFile("home/keep.txt", "mine");
+    const std::string lookalike = root.writeFile("home/Desktop/Uninstall Stowlet.desktop", "mine");
     std::ofstream(install.createdParent + "/Thumbs.db") << "cache";
+    for (const char *data : {"SpotData.txt", "DropOptions.txt", "DropOptions.txt.saving", "Thumbs.db"})
+        std::ofstream(install.installFolder + "/" + data) << "the toolbar's";
+    std::vector<std::string> lines = install.logLines;
+    lines.insert(lines.begin() + 1, {outside, lookalike, install.installFolder + "/../../keep.txt"});
+    runFromTemp();
+    writeLogInTemp(lines);
+    ASSERT_EQ(LoadUninstaller(context), LoadOutcome::WaitForUser);
 
-    uninstallAnswering(true);
+    fake.answers = {true};
+    ConfirmUninstall(context);
 
-    EXPECT_EQ(readFile(install.groupFolder + "/someone else's.desktop"), "theirs");
+    EXPECT_EQ(treeOf(install.installFolder), (std::vector<std::string>{"album/", "album/a.jpg", "my notes.txt"}));
+    for (const std::string &mine : {theirs, outside, lookalike})
+        EXPECT_TRUE(exists(mine)) << mine;
     EXPECT_FALSE(exists(install.shortcuts[0]));
-    EXPECT_FALSE(exists(install.createdParent));
-    EXPECT_EQ(fake.dialogs.back(), SuccessText) << "what stays is not reported";
+    EXPECT_EQ(fake.dialogs.back(), "Stowlet was not completely uninstalled.\r\r"
+                                   "These are not part of the installation and were kept:\r" +
+                                       install.installFolder + "/album\r" + notes + "\r" + install.groupFolder +
+                                       "\r\rThe install log names these outside the installation; they were left "
+                                       "alone:\r" +
+                                       outside + "\r" + lookalike + "\r" + install.installFolder + "/../../keep.txt");
+}
+
+TEST_F(UninstallFlowTest, RefusedInstallationFolderRemovesNothing)
+{
+    const std::string notStowlet = root.makeFolder("home/My Apps/Stowlet2");
+    std::ofstream(notStowlet + "/STOWLET-InstallLog.txt") << "log";
+    const std::string withoutLog = root.makeFolder("home/Stowlet");
+    std::ofstream(withoutLog + "/mine.txt") << "mine";
+    std::ofstream(install.home + "/STOWLET-InstallLog.txt") << "log";
+    struct Case
+    {
+        std::string installPath;
+        std::string reason; // empty: the log names no folder
+    };
+    std::vector<Case> cases = {
+        {"relative/Stowlet", "that is not a full path"},
+        {"   ", ""},
+        {notStowlet, "that folder is not named Stowlet"},
+        {install.home, "that folder is not named Stowlet"},
+        {withoutLog, "that folder holds no install log"},
+        {install.installFolder + "/../Stowlet/../../..", "that folder is not named Stowlet"},
+    };
+    const std::string homeLink = root.makeFolder("home/Apps") + "/Stowlet";
+    std::error_code ec;
+    fs::create_directory_symlink(install.home, homeLink, ec);
+    if (!ec)
+        cases.push_back({homeLink, "that folder is not named Stowlet"}); // its real name is the home's
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.installPath);
+        std::vector<std::string> lines = install.logLines;
+        lines.front() = "INSTALLPATH=" + c.installPath;
+        lines.push_back("INSTALLPATH=" + install.installFolder); // a good line does not redeem a bad one
+        runFromTemp();
+        writeLogInTemp(lines);
+        ASSERT_EQ(LoadUninstaller(context), LoadOutcome::WaitForUser);
+        const auto before = treeOf(install.home);
+        fake.dialogs.clear();
+
+        fake.answers = {true};
+        ConfirmUninstall(context);
+
+        EXPECT_EQ(treeOf(install.home), before);
+        const std::string expected =
+            c.reason.empty() ? "The install log names no installation folder.\rNothing was removed."
+                             : "The install log names " + c.installPath + " as the installation folder, but " +
+                                   c.reason + ".\rNothing was removed.";
+        EXPECT_EQ(fake.dialogs, (std::vector<std::string>{ConfirmationText, expected}));
+        host.loaded = true;
+    }
 }
 
 TEST_F(UninstallFlowTest, EmptyLinesAreIgnored)
@@ -172,29 +243,6 @@ TEST_F(UninstallFlowTest, ReadOnlyFilesListedInTheLogAreRemoved)
     EXPECT_FALSE(exists(install.installFolder));
 }
 
-TEST_F(UninstallFlowTest, DangerousInstallPathIsSkippedAndTheRestStillGoes)
-{
-    std::ofstream(install.home + "/keep.txt") << "mine";
-    std::vector<std::string> lines = install.logLines;
-    lines.front() = "INSTALLPATH=" + install.home;
-    runFromTemp();
-    writeLogInTemp(lines);
-    fs::rename(install.logInInstallFolder(), install.home + "/STOWLET-InstallLog.txt"); // where that log would be
-    ASSERT_EQ(LoadUninstaller(context), LoadOutcome::WaitForUser);
-
-    fake.answers = {true};
-    ConfirmUninstall(context);
-
-    EXPECT_EQ(readFile(install.home + "/keep.txt"), "mine");
-    EXPECT_TRUE(exists(install.desktop));
-    for (const std::string &file : install.installedFiles)
-        EXPECT_FALSE(exists(file)) << file << ": the file lines still remove the installed files";
-    EXPECT_FALSE(exists(install.installFolder)) << "emptied, so the folder passes take it";
-    EXPECT_FALSE(exists(install.groupFolder));
-    EXPECT_TRUE(exists(install.home + "/STOWLET-InstallLog.txt")) << "the whole line is skipped";
-    EXPECT_EQ(fake.dialogs.back(), SuccessText);
-}
-
 TEST_F(UninstallFlowTest, LogThatCannotBeReadAtRemovalTimeStillEndsTheRun)
 {
     runFromTemp();
@@ -207,7 +255,8 @@ TEST_F(UninstallFlowTest, LogThatCannotBeReadAtRemovalTimeStillEndsTheRun)
     ConfirmUninstall(context);
 
     EXPECT_EQ(treeOf(install.home), before);
-    EXPECT_EQ(fake.dialogs.back(), SuccessText);
+    EXPECT_EQ(fake.dialogs.back(),
+              "The install log " + install.logInTemp() + " could not be read.\rNothing was removed.");
     ASSERT_EQ(fake.started.size(), 1u);
     EXPECT_TRUE(exists(install.scriptInTemp()));
 }
@@ -216,9 +265,9 @@ TEST_F(UninstallFlowTest, EndsByStartingTheScriptHiddenFromTheTemporaryFolder)
 {
     uninstallAnswering(true);
 
-    const SelfRemovalScript script =
-        MakeSelfRemovalScript(install.temp, Paths::fileName(install.programInTemp()), install.temp,
-                              Paths::fileName(install.scriptInTemp()), host.pid);
+    const std::string handOver = install.handOverFolder();
+    const SelfRemovalScript script = MakeSelfRemovalScript(handOver, Paths::fileName(install.programInTemp()), handOver,
+                                                           Paths::fileName(install.scriptInTemp()), host.pid, true);
     std::string text;
     for (const std::string &line : script.lines)
         text += line + script.lineEnd;
@@ -227,7 +276,7 @@ TEST_F(UninstallFlowTest, EndsByStartingTheScriptHiddenFromTheTemporaryFolder)
     EXPECT_EQ(fake.started[0].program, script.program);
     EXPECT_EQ(fake.started[0].arguments, script.arguments);
     EXPECT_EQ(fake.started[0].style, WindowStyle::Hidden);
-    EXPECT_EQ(fake.started[0].workingFolder, install.temp);
+    EXPECT_EQ(fake.started[0].workingFolder, handOver);
     EXPECT_FALSE(fake.started[0].waited);
     EXPECT_TRUE(exists(install.programInTemp())) << "the script deletes the copy once the program has exited";
 }

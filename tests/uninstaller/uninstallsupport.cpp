@@ -3,6 +3,7 @@
 #include "knownfolders.h"
 #include "paths.h"
 #include "platformnames.h"
+#include "privatefolder.h"
 
 #include <algorithm>
 #include <cctype>
@@ -85,8 +86,22 @@ void Installation::layOut() const
 
 void Installation::copyToTemp() const
 {
+    std::string error;
+    if (!fs::exists(handOverFolder()))
+        PrivateFolder::create(temp, "StowletUninstaller-", error);
     replaceFile(programInInstallFolder(), programInTemp());
     replaceFile(logInInstallFolder(), logInTemp());
+}
+
+std::string Installation::handOverFolder() const
+{
+    std::vector<std::string> found;
+    std::error_code ec;
+    for (const fs::directory_entry &entry : fs::directory_iterator(temp, ec))
+        if (entry.path().filename().string().starts_with("StowletUninstaller-") && !entry.is_symlink())
+            found.push_back(entry.path().string());
+    std::sort(found.begin(), found.end());
+    return found.empty() ? Paths::join(temp, "no hand-over folder") : found.front();
 }
 
 void Installation::describeTo(FakeDesktop &fake) const
@@ -114,7 +129,7 @@ std::string Installation::logInInstallFolder() const
 
 std::string Installation::logInTemp() const
 {
-    return Paths::join(temp, "STOWLET-InstallLog.txt");
+    return Paths::join(handOverFolder(), "STOWLET-InstallLog.txt");
 }
 
 std::string Installation::programInInstallFolder() const
@@ -124,12 +139,12 @@ std::string Installation::programInInstallFolder() const
 
 std::string Installation::programInTemp() const
 {
-    return Paths::join(temp, PlatformNames::executableName("StowletUninstaller"));
+    return Paths::join(handOverFolder(), PlatformNames::executableName("StowletUninstaller"));
 }
 
 std::string Installation::scriptInTemp() const
 {
-    return Paths::join(temp, PlatformNames::selfRemovalScriptName());
+    return Paths::join(handOverFolder(), PlatformNames::selfRemovalScriptName());
 }
 
 void replaceFile(const std::string &source, const std::string &target)

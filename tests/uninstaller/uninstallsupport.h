@@ -68,8 +68,13 @@ public:
     /// Makes every file, entry and folder and writes the log into the installation folder.
     void layOut() const;
 
-    /// Copies the program and the log into the temporary folder, as the relaunch does.
+    /// Copies the program and the log into a private hand-over folder in the temporary
+    /// folder, as the relaunch does (the one already there, if any).
     void copyToTemp() const;
+
+    /// The hand-over folder in the temporary folder (the first, by name), or a path that
+    /// does not exist when there is none.
+    std::string handOverFolder() const;
 
     /// Points the fake desktop's folders at this home.
     void describeTo(FakeDesktop &desktop) const;

@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <string>
 
-/// The uninstaller's procedures. Every file and folder operation in them ignores its own
-/// failure and goes on with the next step: removal never stops half-way to report.
+/// The uninstaller's procedures. Every file and folder operation in them goes on past its own
+/// failure with the next step (removal never stops half-way), and records what stays in the
+/// run's RemovalReport, so that the closing message can say so.
 
 /// What the program does once its window has loaded.
 enum class LoadOutcome {
@@ -31,25 +32,40 @@ std::string SettleTempFolder(const std::string &reported, const std::string &app
 /// or when both name one existing folder by different paths (links).
 bool IsSameFolder(const std::string &first, const std::string &second);
 
-/// Copies the install log and the program into TempFolder and starts the copy.
+/// True when folder is a hand-over folder: a private folder (see PrivateFolder) directly in
+/// tempFolder whose name begins with the hand-over prefix. The copy runs from such a folder.
+bool IsHandOverFolder(const std::string &folder, const std::string &tempFolder);
+
+/// Copies the install log and the program into a new private folder in TempFolder and starts
+/// the copy there. A copy that fails is reported and takes the folder back with it.
 void RelaunchFromTemp(UninstallContext &context);
 
-/// Continue: asks for confirmation and, on Yes, runs the whole removal. Either way the
-/// program ends afterwards.
+/// Cancel, the close box or No in the copy: nothing of the installation is touched, and the
+/// hand-over folder goes (the log copy at once, the program copy and the folder by the
+/// self-removal script). Nothing outside the copy.
+void AbandonUninstall(UninstallContext &context);
+
+/// Continue: asks for confirmation and, on Yes, runs the whole removal; on No, abandons it.
+/// Either way the program ends afterwards.
 void ConfirmUninstall(UninstallContext &context);
 
 /// The whole removal, from reading the install log to starting the self-removal script.
+/// Nothing is removed when the log cannot be read or names an installation folder that is
+/// refused (see InstallFolderRefusal); file lines outside the installation are left alone.
+/// The closing message claims success only when everything the log lists is gone.
 void Uninstall(UninstallContext &context);
 
-/// Removes the installation folder named by an "INSTALLPATH=" line, unless it is a folder
-/// that must never go (see IsProtectedFolder).
+/// Empties the installation folder named by an "INSTALLPATH=" line of what the install and
+/// the programs made there (see OwnedFileNames), then removes it if nothing else is left.
+/// Anything else in it is kept and recorded. A refused folder is not touched.
 void RemoveInstallFolder(UninstallContext &context, const std::string &line);
 
-/// Forced removal of one file, read-only ones included; nothing if no file is there.
+/// Forced removal of one file (or link), read-only ones included; nothing if no file is
+/// there. A file that stays is recorded with the system's reason.
 void RemoveFile(UninstallContext &context, const std::string &path);
 
-/// Forced removal of one folder with everything in it; nothing if no folder is there or
-/// the folder must never go.
+/// Forced removal of one folder with everything in it; nothing if no folder is there. A
+/// folder that must never go is recorded as skipped; one that stays, with the reason.
 void RemoveFolder(UninstallContext &context, const std::string &path);
 
 /// True when the folder exists and, once a "Thumbs.db" in it is gone, holds nothing.
@@ -59,7 +75,8 @@ bool IsFolderEmpty(UninstallContext &context, const std::string &path);
 /// True when a window of that name is loaded, compared without regard to case.
 bool IsFormLoaded(UninstallContext &context, const std::string &name);
 
-/// Unloads the window, writes the self-removal script into TempFolder and starts it hidden.
+/// Unloads the window, writes the self-removal script into the hand-over folder and starts it
+/// hidden; the script removes the program copy, itself and then that folder.
 /// The program must end right after this returns.
 void RemoveSelf(UninstallContext &context);
 

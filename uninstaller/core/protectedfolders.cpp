@@ -66,3 +66,22 @@ bool IsProtectedFolder(const std::string &path, const std::vector<std::string> &
     return std::any_of(keptFolders.begin(), keptFolders.end(),
                        [&](const std::string &kept) { return isWithin(resolved(kept), target); });
 }
+
+bool LiesWithin(const std::string &path, const std::string &folder, bool directly)
+{
+    const fs::path entry = fs::path(path).lexically_normal();
+    if (!entry.is_absolute() || !entry.has_filename() || folder.empty())
+        return false;
+    std::error_code ec;
+    fs::path parent = fs::weakly_canonical(entry.parent_path(), ec);
+    if (ec)
+        return false;
+    for (;;) {
+        std::error_code differs;
+        if (fs::equivalent(parent, fs::path(folder), differs) && !differs)
+            return true;
+        if (directly || parent == parent.root_path() || !parent.has_relative_path())
+            return false;
+        parent = parent.parent_path();
+    }
+}

@@ -17,3 +17,9 @@ std::vector<std::string> KeptFolders(UninstallContext &context);
 /// file-system root, or is (or holds) one of keptFolders. Paths are compared after links
 /// and "." / ".." are resolved, without regard to letter case.
 bool IsProtectedFolder(const std::string &path, const std::vector<std::string> &keptFolders);
+
+/// True when the entry path names lies inside folder: directly in it, or at any depth unless
+/// directly is set. The entry's folders are resolved (links, "." and ".."), the entry itself
+/// is not, since a link is removed as a link. Folders count as the same when the file system
+/// says so, whatever the spelling.
+bool LiesWithin(const std::string &path, const std::string &folder, bool directly = false);

@@ -1,11 +1,15 @@
 #include "appfunctions.h"
 
+#include "installationfolder.h"
 #include "installlog.h"
 #include "paths.h"
 #include "protectedfolders.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -39,14 +43,14 @@ void makeFolderWritable(const fs::path &path)
 }
 
 // Deletes a folder with everything in it, read-only folders included (their entries can only
-// go once they are writable). Links inside are removed, never followed. Errors are ignored:
-// what cannot go stays.
-void removeTreeWithForce(const fs::path &folder)
+// go once they are writable). Links inside are removed, never followed. What cannot go stays;
+// the result is why the folder itself did not go.
+std::error_code removeTreeWithForce(const fs::path &folder)
 {
     std::error_code ec;
     if (!fs::is_directory(fs::symlink_status(folder, ec))) {
         fs::remove(folder, ec);
-        return;
+        return ec;
     }
     makeFolderWritable(folder);
     for (fs::directory_iterator entry(folder, ec), end; !ec && entry != end; entry.increment(ec)) {
@@ -57,6 +61,25 @@ void removeTreeWithForce(const fs::path &folder)
             fs::remove(entry->path(), ignored);
     }
     fs::remove(folder, ec);
+    return ec;
+}
+
+// Anything at path, a dangling link included.
+bool isThere(const std::string &path)
+{
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(fs::path(path), ec));
+}
+
+bool isFolder(const std::string &path)
+{
+    std::error_code ec;
+    return fs::is_directory(fs::symlink_status(fs::path(path), ec));
+}
+
+std::string reasonOf(const std::error_code &ec)
+{
+    return ec ? ec.message() : std::string("it is still there");
 }
 
 bool equalIgnoringCase(const std::string &first, const std::string &second)
@@ -74,23 +97,30 @@ bool equalIgnoringCase(const std::string &first, const std::string &second)
 
 void RemoveFile(UninstallContext &context, const std::string &path)
 {
-    if (!Paths::fileExists(path))
+    if (!isThere(path) || isFolder(path))
         return;
     EventPump &pump = context.desktop.pump;
     const fs::path file(path);
     pump.yield();
     makeFileWritable(file);
     pump.yield();
-    std::error_code ignored;
-    fs::remove(file, ignored);
+    std::error_code ec;
+    fs::remove(file, ec);
     pump.yield();
-    std::remove(path.c_str()); // second attempt, by name
+    if (std::remove(path.c_str()) != 0 && !ec && errno != ENOENT) // second attempt, by name
+        ec = std::error_code(errno, std::generic_category());
+    if (isThere(path))
+        context.globals.Report.couldNotRemove(path, reasonOf(ec));
 }
 
 void RemoveFolder(UninstallContext &context, const std::string &path)
 {
-    if (!Paths::folderExists(path) || IsProtectedFolder(path, KeptFolders(context)))
+    if (!Paths::folderExists(path))
         return;
+    if (IsProtectedFolder(path, KeptFolders(context))) {
+        context.globals.Report.skipped(path);
+        return;
+    }
     EventPump &pump = context.desktop.pump;
     const fs::path folder(path);
     if (isLink(folder)) {
@@ -116,7 +146,9 @@ void RemoveFolder(UninstallContext &context, const std::string &path)
         std::remove(entry->path().string().c_str());
     }
     makeFolderWritable(folder);
-    removeTreeWithForce(folder);
+    const std::error_code failed = removeTreeWithForce(folder);
+    if (isThere(path))
+        context.globals.Report.couldNotRemove(path, reasonOf(failed));
     pump.yield();
 }
 
@@ -133,11 +165,31 @@ bool IsFolderEmpty(UninstallContext &context, const std::string &path)
 
 void RemoveInstallFolder(UninstallContext &context, const std::string &line)
 {
+    Globals &globals = context.globals;
     const std::string path = InstallFolderOf(line);
-    if (IsProtectedFolder(path, KeptFolders(context)))
-        return; // a log that names the home or a desktop folder must not take it along
-    const std::string logThere = Paths::join(path, UninstallerNames::InstallLogName);
-    if (!equalIgnoringCase(logThere, context.globals.InstallLogPath))
-        RemoveFile(context, logThere);
-    removeTreeWithForce(fs::path(path));
+    if (!InstallFolderRefusal(path, KeptFolders(context)).empty())
+        return; // the removal checks every installation folder before it starts; this is the last guard
+    // Only what the install and the programs made goes; anything else the user keeps there
+    // stays, and the folder with it.
+    const std::vector<std::string> owned = OwnedFileNames(globals.LogLines, path);
+    std::vector<std::string> entries;
+    std::error_code ec;
+    for (fs::directory_iterator entry(fs::path(path), ec), end; !ec && entry != end; entry.increment(ec))
+        entries.push_back(entry->path().string());
+    std::sort(entries.begin(), entries.end());
+    for (const std::string &entry : entries) {
+        const std::string name = Paths::fileName(entry);
+        const bool ours = name == "Thumbs.db" || std::find(owned.begin(), owned.end(), name) != owned.end();
+        if (!ours || isFolder(entry))
+            globals.Report.kept(entry);
+        else if (!equalIgnoringCase(Paths::join(path, name),
+                                    globals.InstallLogPath)) // the log being read goes once it is read
+            RemoveFile(context, entry);
+    }
+    if (IsFolderEmpty(context, path)) {
+        std::error_code failed;
+        fs::remove(fs::path(path), failed);
+        if (isThere(path))
+            globals.Report.couldNotRemove(path, reasonOf(failed));
+    }
 }

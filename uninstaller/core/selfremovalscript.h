@@ -16,7 +16,8 @@ struct SelfRemovalScript
 };
 
 /// The script for the program file programFolder + programFile, run by the process
-/// processId, to be written as scriptFolder + scriptName.
+/// processId, to be written as scriptFolder + scriptName. With removeScriptFolder, the
+/// script's last act removes scriptFolder, and only if it is empty by then.
 SelfRemovalScript MakeSelfRemovalScript(const std::string &programFolder, const std::string &programFile,
                                         const std::string &scriptFolder, const std::string &scriptName,
-                                        std::int64_t processId);
+                                        std::int64_t processId, bool removeScriptFolder = false);

@@ -1,8 +1,8 @@
 #include "appfunctions.h"
 
-#include "filecopy.h"
 #include "paths.h"
 #include "platformnames.h"
+#include "privatefolder.h"
 
 #include <algorithm>
 #include <cctype>
@@ -26,22 +26,18 @@ std::string lowerCase(std::string text)
     return text;
 }
 
-// Copies a file over any earlier one, keeping its permissions, so that a copied program
-// can still be started. Failures are left for the caller's existence check to find.
-void copyOverwriting(const std::string &source, const std::string &target)
-{
-    std::string ignored;
-    if (!FileCopy::copyReplacing(source, target, ignored))
-        return;
-    std::error_code ec;
-    const fs::perms mode = fs::status(fs::path(source), ec).permissions();
-    if (!ec)
-        fs::permissions(fs::path(target), mode, fs::perm_options::replace, ec);
-}
-
 std::string programFileName()
 {
     return PlatformNames::executableName(UninstallerNames::ProgramTitle);
+}
+
+// Takes back a hand-over that could not be completed: nothing of it stays in the temporary folder.
+void discardHandOver(const std::string &folder)
+{
+    std::error_code ignored;
+    for (const std::string &name : {std::string(UninstallerNames::InstallLogName), programFileName()})
+        fs::remove(fs::path(Paths::join(folder, name)), ignored);
+    fs::remove(fs::path(folder), ignored);
 }
 
 } // namespace
@@ -94,32 +90,49 @@ LoadOutcome LoadUninstaller(UninstallContext &context)
 
     globals.TempFolder = SettleTempFolder(GetTempFolder(context), globals.AppFolder);
 
-    if (IsSameFolder(globals.AppFolder, globals.TempFolder))
+    if (IsHandOverFolder(globals.AppFolder, globals.TempFolder)) {
+        globals.HandOverFolder = globals.AppFolder;
         return LoadOutcome::WaitForUser;
+    }
     RelaunchFromTemp(context);
     return LoadOutcome::EndProgram;
+}
+
+bool IsHandOverFolder(const std::string &folder, const std::string &tempFolder)
+{
+    return Paths::fileName(folder).rfind(UninstallerNames::HandOverPrefix, 0) == 0 &&
+           IsSameFolder(Paths::parentFolder(folder), tempFolder) && PrivateFolder::isPrivate(folder);
 }
 
 void RelaunchFromTemp(UninstallContext &context)
 {
     Globals &globals = context.globals;
-    const std::string logCopy = Paths::join(globals.TempFolder, UninstallerNames::InstallLogName);
-    copyOverwriting(Paths::join(globals.AppFolder, UninstallerNames::InstallLogName), logCopy);
+    std::string error;
+    const std::string folder = PrivateFolder::create(globals.TempFolder, UninstallerNames::HandOverPrefix, error);
+    const std::string logCopy =
+        Paths::join(folder.empty() ? globals.TempFolder : folder, UninstallerNames::InstallLogName);
+    const bool logCopied =
+        !folder.empty() &&
+        PrivateFolder::copyInto(Paths::join(globals.AppFolder, UninstallerNames::InstallLogName), logCopy, error);
     Pause(context, 300);
-    if (!Paths::fileExists(logCopy)) {
+    if (!logCopied) {
         context.desktop.messages.showMessage("Unable to copy log to temp folder.\r" + logCopy);
+        if (!folder.empty())
+            discardHandOver(folder);
         return;
     }
 
-    const std::string programCopy = Paths::join(globals.TempFolder, programFileName());
-    copyOverwriting(Paths::join(globals.AppFolder, programFileName()), programCopy);
+    const std::string programCopy = Paths::join(folder, programFileName());
+    const bool programCopied =
+        PrivateFolder::copyInto(Paths::join(globals.AppFolder, programFileName()), programCopy, error);
     Pause(context, 1000);
-    if (!Paths::fileExists(programCopy)) {
+    if (!programCopied) {
         context.desktop.messages.showMessage("Unable to copy uninstaller to temp folder.\r" + programCopy);
+        discardHandOver(folder);
         return;
     }
 
-    // The copy starts in the temporary folder so that it holds nothing open in the
-    // installation folder it is about to remove.
-    context.desktop.shell.startProgram(programCopy, {}, WindowStyle::Normal, globals.TempFolder);
+    // The copy starts in its own folder so that it holds nothing open in the installation
+    // folder it is about to remove.
+    context.desktop.shell.startProgram(programCopy, {}, WindowStyle::Normal, folder);
 }

@@ -1,6 +1,12 @@
 #include "appfunctions.h"
 
+#include "installationfolder.h"
 #include "installlog.h"
+#include "protectedfolders.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -14,6 +20,12 @@ void addToFolderList(Globals &globals, const std::string &folder)
         globals.FolderList.push_back(folder);
 }
 
+bool isThere(const std::string &path)
+{
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(fs::path(path), ec));
+}
+
 void handleLogLine(UninstallContext &context, const std::string &line)
 {
     switch (ClassifyLogLine(line)) {
@@ -24,7 +36,10 @@ void handleLogLine(UninstallContext &context, const std::string &line)
     case LogLineKind::Empty:
         break;
     case LogLineKind::File:
-        RemoveFile(context, line);
+        if (IsInstallationEntry(context, line))
+            RemoveFile(context, line);
+        else if (isThere(line))
+            context.globals.Report.skipped(line);
         break;
     case LogLineKind::Folder:
         addToFolderList(context.globals, line);
@@ -33,16 +48,30 @@ void handleLogLine(UninstallContext &context, const std::string &line)
 }
 
 // An emptied child lets its parent count as empty in a later pass, so nested folders go
-// whatever order the log lists them in, up to as many levels as there are passes.
+// whatever order the log lists them in, up to as many levels as there are passes. A folder
+// still there afterwards holds something that is not the installation's, unless its removal
+// failed (already recorded).
 void removeEmptyFolders(UninstallContext &context)
 {
+    Globals &globals = context.globals;
+    const std::vector<std::string> kept = KeptFolders(context);
     for (int pass = 0; pass < FolderPasses; ++pass) {
-        for (const std::string &folder : context.globals.FolderList) {
-            if (!folder.empty() && IsFolderEmpty(context, folder))
+        for (const std::string &folder : globals.FolderList) {
+            if (!folder.empty() && !IsProtectedFolder(folder, kept) && IsFolderEmpty(context, folder))
                 RemoveFolder(context, folder);
         }
         Pause(context, 100);
     }
+    for (const std::string &folder : globals.FolderList) {
+        if (!folder.empty() && isThere(folder) && !globals.Report.mentions(folder))
+            globals.Report.kept(folder);
+    }
+}
+
+std::string successMessage()
+{
+    return std::string(UninstallerNames::ProductName) +
+           " was successfully uninstalled.\r\rYou may need to restart your computer before all changes take effect.";
 }
 
 } // namespace
@@ -50,8 +79,10 @@ void removeEmptyFolders(UninstallContext &context)
 void ConfirmUninstall(UninstallContext &context)
 {
     if (!context.desktop.messages.askYesNo(std::string("Are you sure you want to uninstall ") +
-                                           UninstallerNames::ProductName + "?"))
+                                           UninstallerNames::ProductName + "?")) {
+        AbandonUninstall(context);
         return;
+    }
     context.host.showWorking();
     context.host.setScreenBusy(true);
     context.desktop.pump.yield();
@@ -63,10 +94,20 @@ void Uninstall(UninstallContext &context)
     Globals &globals = context.globals;
     EventPump &pump = context.desktop.pump;
     globals.FolderList.assign(1, std::string());
+    globals.LogLines.clear();
+    globals.Report = RemovalReport();
 
-    // A log that cannot be read now (it was there at load) removes nothing more; the rest
-    // of the run still tidies up and reports as usual.
-    ReadInstallLog(globals.InstallLogPath, [&](const std::string &line) { handleLogLine(context, line); });
+    // Every installation folder the log names is checked before anything goes: a log that
+    // names a folder it must not, or none, removes nothing at all.
+    std::string refusal;
+    if (!ReadInstallLog(globals.InstallLogPath, [&](const std::string &line) { globals.LogLines.push_back(line); }))
+        refusal = "The install log " + globals.InstallLogPath + " could not be read.\rNothing was removed.";
+    else
+        globals.InstallFolders = CheckInstallFolders(context, globals.LogLines, refusal);
+    if (refusal.empty()) {
+        for (const std::string &line : globals.LogLines)
+            handleLogLine(context, line);
+    }
     RemoveFile(context, globals.InstallLogPath);
 
     pump.yield();
@@ -75,7 +116,8 @@ void Uninstall(UninstallContext &context)
     Pause(context, 1000);
     pump.yield();
 
-    removeEmptyFolders(context);
+    if (refusal.empty())
+        removeEmptyFolders(context);
 
     Pause(context, 1000);
     pump.yield();
@@ -83,10 +125,13 @@ void Uninstall(UninstallContext &context)
         context.host.hideForm();
     pump.yield();
     context.host.setScreenBusy(false);
-    context.desktop.messages.showMessage(std::string(UninstallerNames::ProductName) +
-                                         " was successfully uninstalled.\r\rYou may need to restart your computer "
-                                         "before all changes take effect.");
+    if (!refusal.empty())
+        context.desktop.messages.showMessage(refusal);
+    else
+        context.desktop.messages.showMessage(globals.Report.isComplete() ? successMessage() : globals.Report.message());
     pump.yield();
-    RemoveFolder(context, globals.InstallPath);
+    // Once more, in case the folder could only go now; never a folder that still holds something.
+    if (refusal.empty() && IsFolderEmpty(context, globals.InstallPath))
+        RemoveFolder(context, globals.InstallPath);
     RemoveSelf(context);
 }

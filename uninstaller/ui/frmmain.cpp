@@ -162,8 +162,11 @@ void frmMain::closeEvent(QCloseEvent *event)
     setScreenBusy(false);
     m_loaded = false;
     event->accept();
-    if (!m_removing)
+    if (!m_removing) {
+        // Cancel or the close box: the hand-over folder goes, the installation stays.
+        AbandonUninstall(m_context);
         emit programEnded();
+    }
 }
 
 bool frmMain::isFormLoaded(const std::string &name)

@@ -21,7 +21,7 @@ std::string quoted(const std::string &text)
 
 SelfRemovalScript MakeSelfRemovalScript(const std::string &programFolder, const std::string &programFile,
                                         const std::string &scriptFolder, const std::string &scriptName,
-                                        std::int64_t processId)
+                                        std::int64_t processId, bool removeScriptFolder)
 {
     // Linux lets a running program's file be deleted, so the file's presence alone says
     // nothing about the program having exited: the loop deletes it only once no process
@@ -37,6 +37,8 @@ SelfRemovalScript MakeSelfRemovalScript(const std::string &programFolder, const 
         "cd " + quoted(Paths::join(scriptFolder, "")) + " || exit 1",
         "rm -f -- " + quoted(scriptName),
     };
+    if (removeScriptFolder)
+        script.lines.back() += "; cd / && rmdir -- " + quoted(scriptFolder) + " 2>/dev/null";
     script.lineEnd = "\n";
     script.program = "/bin/sh";
     script.arguments = {Paths::join(scriptFolder, scriptName)};

@@ -17,7 +17,8 @@ std::string quoted(const std::string &text)
 } // namespace
 
 SelfRemovalScript MakeSelfRemovalScript(const std::string &programFolder, const std::string &programFile,
-                                        const std::string &scriptFolder, const std::string &scriptName, std::int64_t)
+                                        const std::string &scriptFolder, const std::string &scriptName, std::int64_t,
+                                        bool removeScriptFolder)
 {
     // Windows keeps a running program's file from being deleted, so the loop ends only once
     // the program has exited and released it; its process id is not needed.
@@ -31,6 +32,11 @@ SelfRemovalScript MakeSelfRemovalScript(const std::string &programFolder, const 
         "cd /d " + quoted(Paths::join(scriptFolder, "")),
         "Del " + quoted(scriptName),
     };
+    // The interpreter has read this whole line before the script is gone, so the rest of it
+    // still runs; the folder can only go once it is no longer the current one.
+    if (removeScriptFolder)
+        script.lines.back() +=
+            " & cd /d " + quoted(Paths::join(Paths::parentFolder(scriptFolder), "")) + " & rd " + quoted(scriptFolder);
     script.lineEnd = "\r\n";
     script.program = "cmd.exe";
     script.arguments = {"/c", Paths::join(scriptFolder, scriptName)};
