@@ -2,9 +2,13 @@
 
 #include "appfunctions.h"
 #include "filecopy.h"
+#include "installlog.h"
 #include "paths.h"
+#include "programfiles.h"
 #include "shellprocedures.h"
+#include "textfile.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -41,7 +45,39 @@ ShortcutFrame frameFor(const std::string &allUsersFolder, const std::string &thi
     return frame;
 }
 
+// The files an installation and the programs it installs keep in the installation folder.
+bool isAnInstallationsOwn(const std::string &name)
+{
+    std::vector<std::string> own = ProgramFileNames();
+    own.insert(own.end(), {InstallLogName(), "SpotData.txt", "DropOptions.txt", "Thumbs.db"});
+    return std::any_of(own.begin(), own.end(), [&name](const std::string &file) {
+        return name == file || name == Paths::fileName(TextFile::temporaryNameFor(file)) ||
+               name == Paths::fileName(FileCopy::temporaryNameFor(file));
+    });
+}
+
 } // namespace
+
+std::vector<std::string> ForeignEntries(const std::string &folder)
+{
+    std::vector<std::string> foreign;
+    std::error_code ec;
+    for (fs::directory_iterator entry(fs::path(folder), ec), end; !ec && entry != end; entry.increment(ec)) {
+        std::error_code kind;
+        const std::string name = entry->path().filename().string();
+        if (!isAnInstallationsOwn(name) || fs::is_directory(entry->symlink_status(kind)))
+            foreign.push_back(name);
+    }
+    std::sort(foreign.begin(), foreign.end());
+    return foreign;
+}
+
+std::string ForeignFilesQuestion(const std::string &folder)
+{
+    return "The folder " + folder + " already holds files that are not part of " + ProductName +
+           ".\rThey will stay where they are: neither the install nor a later uninstall removes them." +
+           "\r\rInstall " + ProductName + " into this folder?";
+}
 
 std::string UnableToRegisterMessage(const std::string &componentPath)
 {
@@ -143,6 +179,8 @@ bool AcceptInstallPath(Globals &globals, Desktop &desktop, const std::string &ty
         return false;
     }
     path = Paths::withoutTrailingSeparator(path);
+    if (isAbsolute(path) && !ForeignEntries(path).empty() && !desktop.messages.askYesNo(ForeignFilesQuestion(path)))
+        return false;
     if (isAbsolute(path))
         CreateFolderPath(globals, path);
     desktop.pump.yieldTimes(4);

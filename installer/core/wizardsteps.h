@@ -58,11 +58,21 @@ void SaveShortcutChoices(Globals &globals, ShortcutChoice startMenu, ShortcutCho
 /// text and text that already ends in the name come back unchanged.
 std::string InstallPathAfterChange(const std::string &text);
 
+/// The entries of an existing folder that are not an earlier installation's own (its program
+/// files, install log, the toolbar's data files and the temporary files their saves go
+/// through), sorted; empty when the folder holds none or does not exist.
+std::vector<std::string> ForeignEntries(const std::string &folder);
+
+/// The question asked before installing into a folder that holds files of its own.
+std::string ForeignFilesQuestion(const std::string &folder);
+
 /// The text without leading and trailing spaces.
 std::string TrimSpaces(const std::string &text);
 
 /// The options page's acceptance of the installation folder: trims the text, refuses an
-/// empty one, drops one trailing separator, creates (and records) every missing folder of
+/// empty one, drops one trailing separator, asks first when an existing folder holds files
+/// that are not an earlier installation's (No keeps the page open), creates (and records)
+/// every missing folder of
 /// the path and checks that the folder now exists. A path that is not absolute cannot be
 /// created: it would depend on whichever folder a program happens to run in. On success
 /// the folder becomes the install path; otherwise the user is told why and false is

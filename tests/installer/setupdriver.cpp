@@ -2,8 +2,8 @@
 // product's main runs, with the install's pauses shortened) plus a stand-in user who
 // accepts the licence, continues on the welcome page, types the parent folder named by
 // STOWLET_TEST_INSTALL_PARENT into the options page (whose rule appends "Stowlet"),
-// chooses every shortcut for this user that the page offers, and continues. Any message
-// box is answered with OK. What the user did and saw is appended to the file named by
+// chooses every shortcut for this user that the page offers, and continues. A question is
+// answered Yes, any other message box OK. What the user did and saw is appended to the file named by
 // STOWLET_TEST_TRANSCRIPT, one line each. Placed as "Setup" in an installation package,
 // it installs from that package's "Support" folder exactly as the product does.
 #include "setupprogram.h"
@@ -51,8 +51,9 @@ private:
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             if (box != m_answered) {
                 m_answered = box;
-                note(QStringLiteral("message: ") + box->text());
-                press(box->button(QMessageBox::Ok));
+                QAbstractButton *yes = box->button(QMessageBox::Yes);
+                note((yes ? QStringLiteral("question: ") : QStringLiteral("message: ")) + box->text());
+                press(yes ? yes : box->button(QMessageBox::Ok));
             }
             return;
         }

@@ -252,11 +252,40 @@ TEST_F(AcceptInstallPathTest, CreatesAndRecordsTheMissingFoldersThenTakesThePath
     EXPECT_EQ(desktop.yields, 4);
 }
 
-TEST_F(AcceptInstallPathTest, AnExistingFolderIsTakenUnrecorded)
+TEST_F(AcceptInstallPathTest, AnExistingFolderIsTakenUnrecordedAskingFirstWhenItHoldsFilesOfItsOwn)
 {
-    temp.makeFolder("Stowlet");
-    EXPECT_TRUE(accept(temp / "Stowlet"));
-    EXPECT_EQ(globals.InstallList, std::vector<std::string>{""});
+    struct Case
+    {
+        std::vector<std::string> content; // "name" a file, "name/" a folder
+        bool asked;
+        bool answer;
+    };
+    const Case cases[] = {
+        {{}, false, false},
+        {{"STOWLET-InstallLog.txt", "SpotData.txt", "DropOptions.txt.saving", "Thumbs.db"}, false, false},
+        {{"notes.txt"}, true, true},
+        {{"SpotData.txt", "album/"}, true, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.content.empty() ? "empty" : c.content.back());
+        TempFolder parent;
+        const std::string folder = parent.makeFolder("Stowlet");
+        for (const std::string &entry : c.content)
+            entry.back() == '/' ? (void)parent.makeFolder("Stowlet/" + entry)
+                                : (void)parent.writeFile("Stowlet/" + entry, "x");
+        globals = Globals();
+        desktop.questions.clear();
+        desktop.answers = {c.answer};
+
+        EXPECT_EQ(accept(folder), !c.asked || c.answer);
+
+        EXPECT_EQ(desktop.questions,
+                  c.asked ? std::vector<std::string>{ForeignFilesQuestion(folder)} : std::vector<std::string>{});
+        EXPECT_EQ(globals.InstallList, std::vector<std::string>{""});
+    }
+    EXPECT_EQ(ForeignFilesQuestion("/opt/Stowlet"),
+              "The folder /opt/Stowlet already holds files that are not part of Stowlet.\rThey will stay where they "
+              "are: neither the install nor a later uninstall removes them.\r\rInstall Stowlet into this folder?");
 }
 
 TEST_F(AcceptInstallPathTest, AFolderBelowAFileCannotBeCreated)

@@ -3,8 +3,10 @@
 // into a test folder), walked through by a stand-in user who chooses every shortcut the
 // options page offers for this user; the toolbar that Setup starts at its end stopped; the
 // installed uninstaller started from its Start-menu entry, relaunching from the temporary
-// folder, confirmed, and its self-removal script run to its end. Afterwards the home must
-// be exactly as it was before the install, and the temporary folder too.
+// folder, confirmed, and its self-removal script run to its end. The user keeps a file in the
+// folder chosen for the install before it, and adds one beside the program after it: the
+// uninstall keeps both, and says so. Afterwards the home must be exactly as it was before the
+// install but for the file added later, and the temporary folder too.
 //
 // The package is the one the build lays out, with its two programs that need a user
 // (Setup and the uninstaller) swapped for the same programs with a stand-in user built in.
@@ -147,6 +149,8 @@ private:
     std::string m_package = m_root / "package";
     std::string m_installParent = Paths::join(m_paths.home, "My Apps");
     std::string m_install = Paths::join(m_installParent, "Stowlet");
+    std::string m_userFileBefore = Paths::join(m_install, "notes from before.txt");
+    std::string m_userFileAfter = Paths::join(m_install, "added later.txt");
     std::string m_setupTranscript = m_root / "setup transcript.txt";
     std::string m_uninstallTranscript = m_root / "uninstall transcript.txt";
 };
@@ -187,7 +191,11 @@ void RoundTripTest::runSetup()
     QCOMPARE(setup.exitCode(), 0);
     QCOMPARE(linesOf(m_setupTranscript),
              QStringList({"accept: I have read and accept all parts of the license agreement.", "continue: frmLicense",
-                          "continue: frmFirst", "offered: optStartThisUser optIconThisUser", "continue: frmSecond"}));
+                          "continue: frmFirst", "offered: optStartThisUser optIconThisUser", "continue: frmSecond",
+                          QString::fromStdString("question: The folder " + m_install +
+                                                 " already holds files that are not part of Stowlet.|They will stay "
+                                                 "where they are: neither the install nor a later uninstall removes "
+                                                 "them.||Install Stowlet into this folder?")}));
 }
 
 void RoundTripTest::stopTheToolbar()
@@ -224,8 +232,9 @@ void RoundTripTest::runTheUninstallerFromItsMenuEntry()
     QTRY_VERIFY_WITH_TIMEOUT(!fs::exists(m_paths.programInTemp()) && !fs::exists(m_paths.scriptInTemp()), 15000);
     QCOMPARE(linesOf(m_uninstallTranscript),
              QStringList({"continue", "question: Are you sure you want to uninstall Stowlet?",
-                          "message: Stowlet was successfully uninstalled.||You may need to restart your computer "
-                          "before all changes take effect."}));
+                          QString::fromStdString("message: Stowlet was not completely uninstalled.||These are not "
+                                                 "part of the installation and were kept:|" +
+                                                 m_userFileAfter + "|" + m_userFileBefore)}));
 }
 
 void RoundTripTest::installingThenUninstallingLeavesTheHomeAsItWas()
@@ -239,6 +248,7 @@ void RoundTripTest::installingThenUninstallingLeavesTheHomeAsItWas()
     write(m_paths.programs + "/editor.desktop", "[Desktop Entry]\nName=Editor\n");
     write(m_paths.startup + "/clock.desktop", "[Desktop Entry]\nName=Clock\n");
     write(m_paths.home + "/Documents/notes.txt", "notes");
+    write(m_userFileBefore, "the user's, in the folder chosen for the install");
     fs::create_directories(m_paths.temp);
     fs::create_directories(m_root / "runtime");
     fs::permissions(m_root / "runtime", fs::perms::owner_all, fs::perm_options::replace);
@@ -258,12 +268,15 @@ void RoundTripTest::installingThenUninstallingLeavesTheHomeAsItWas()
     stopTheToolbar();
     if (QTest::currentTestFailed())
         return;
+    write(m_userFileAfter, "the user's, added beside the installed program");
     runTheUninstallerFromItsMenuEntry();
     if (QTest::currentTestFailed())
         return;
 
     auto homeAfter = snapshot(m_paths.home);
     std::erase_if(homeAfter, [](const auto &entry) { return isToolbarSettings(entry.first); });
+    QCOMPARE(readFile(m_userFileAfter), std::string("the user's, added beside the installed program"));
+    homeAfter.erase(fs::relative(m_userFileAfter, m_paths.home).generic_string());
     QVERIFY2(homeAfter == homeBefore, describeDifference(homeBefore, homeAfter).c_str());
     const auto tempAfter = snapshot(m_paths.temp);
     QVERIFY2(tempAfter == tempBefore, describeDifference(tempBefore, tempAfter).c_str());
