@@ -154,6 +154,8 @@ void OptionsTest::typingASizeChangesNothing()
     auto *size = child<QComboBox>("txtSize");
     size->lineEdit()->clear();
     QTest::keyClicks(size->lineEdit(), "TINY");
+    QTest::keyClick(size->lineEdit(), Qt::Key_Return); // a typed name and Enter is no choice either
+    QTest::keyClick(size, Qt::Key_Enter);
     QCOMPARE(child<QFrame>("picSize")->size(), QSize(pixels(700), pixels(700)));
     click("cmdSave");
     QCOMPARE(m_bed->globals.options.SpotSize, 700);
@@ -340,6 +342,7 @@ void OptionsTest::cancelAndCloseChangeNothing()
 void OptionsTest::oneSharedInstance()
 {
     frmOptions *first = open();
+    QVERIFY(first->windowFlags().testFlag(Qt::WindowStaysOnTopHint)); // a large toolbar must not cover it
     child<QLineEdit>("txtMaxLength")->setText("15");
     QCOMPARE(open(), first); // brought forward, not reloaded
     QCOMPARE(child<QLineEdit>("txtMaxLength")->text(), QStringLiteral("15"));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -42,7 +43,8 @@ TEST_F(DataFiles, SavedOptionsAreByteForByte)
                                              "SPOT_SIZE|1300\r\n");
     globals.options = Options{};
     LoadOptions(app);
-    EXPECT_EQ(globals.options, (Options{true, true, false, false, true, false, -12, 1300}));
+    // A length below 1 is written as it is, but read back as the default.
+    EXPECT_EQ(globals.options, (Options{true, true, false, false, true, false, 6, 1300}));
 }
 
 struct OptionsFileCase
@@ -50,6 +52,7 @@ struct OptionsFileCase
     const char *name;
     const char *content;
     Options expected;
+    long replaced; ///< values replaced by their defaults, all named in one message
 };
 
 class OptionsFileReading : public DataFiles, public ::testing::WithParamInterface<OptionsFileCase>
@@ -64,6 +67,34 @@ TEST_P(OptionsFileReading, ReadsWhatIsThere)
     EXPECT_EQ(globals.options, GetParam().expected);
     // Reading never rewrites an existing file.
     EXPECT_EQ(readFile(globals.OptionsPath), GetParam().content);
+    if (GetParam().replaced == 0) {
+        EXPECT_TRUE(desktop.messages.empty());
+        return;
+    }
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    const std::string &message = desktop.messages[0];
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\r'), 2 + GetParam().replaced) << message;
+}
+
+TEST_F(DataFiles, OptionsMessageNamesEachReplacedValue)
+{
+    temp.writeFile("DropOptions.txt", "SPOT_SIZE|50000\r\nMAX_RANDOM_LENGTH|-2\r\n");
+    LoadOptions(app);
+    EXPECT_EQ(desktop.messages, std::vector<std::string>{
+                                    "Some options in DropOptions.txt can not be used, so they take their default "
+                                    "values:\rMAX_RANDOM_LENGTH: \"-2\", now 6\rSPOT_SIZE: \"50000\", now 500\r\r"
+                                    "DropOptions.txt is left as it is until you save the options."});
+}
+
+TEST_F(DataFiles, UnreadableOptionsFileGivesTheDefaultsAndOneMessage)
+{
+    // A folder in the file's place cannot be read as a file, whoever runs the test.
+    temp.makeFolder("DropOptions.txt");
+    globals.options = Options{};
+    LoadOptions(app);
+    EXPECT_EQ(globals.options, Options::defaults());
+    EXPECT_EQ(desktop.messages, std::vector<std::string>{OptionsUnreadableMessage(globals.OptionsPath)});
+    EXPECT_TRUE(std::filesystem::is_directory(globals.OptionsPath));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,19 +102,27 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Values unlike the start values, so that a key read is told from a key skipped.
         OptionsFileCase{"KeysAndValuesInAnyCase", "sounds|true\r\nSame_Base_Name|tRUE\r\nmax_random_length|9\r\n",
-                        Options{true, false, false, false, false, true, 9, 0}},
-        OptionsFileCase{"OnlySounds", "SOUNDS|TRUE\r\n", Options{false, false, false, false, false, true, 0, 0}},
+                        Options{true, false, false, false, false, true, 9, 500}, 1},
+        OptionsFileCase{"OnlySounds", "SOUNDS|TRUE\r\n", Options{false, false, false, false, false, true, 6, 500}, 2},
         OptionsFileCase{"LastLineWins", "SPOT_SIZE|700\nSPOT_SIZE|1000\n",
-                        Options{false, false, false, false, false, false, 0, 1000}},
+                        Options{false, false, false, false, false, false, 6, 1000}, 1},
         OptionsFileCase{"LinesWithoutBarAndUnknownKeys", "hello\r\nCOLOR|3\r\n\r\nSOUNDS|TRUE|extra\r\n",
-                        Options{false, false, false, false, false, true, 0, 0}},
+                        Options{false, false, false, false, false, true, 6, 500}, 2},
         OptionsFileCase{"KeyIsNotTrimmed", " SOUNDS|TRUE\r\nSOUNDS |TRUE\r\n",
-                        Options{false, false, false, false, false, false, 0, 0}},
+                        Options{false, false, false, false, false, false, 6, 500}, 2},
         OptionsFileCase{"NumbersRoundedOrDefaulted", "MAX_RANDOM_LENGTH|4.5\r\nSPOT_SIZE|big\r\n",
-                        Options{false, false, false, false, false, false, 4, 500}},
+                        Options{false, false, false, false, false, false, 4, 500}, 1},
         OptionsFileCase{"NumbersPast32Bits", "MAX_RANDOM_LENGTH|99999999999\r\nSPOT_SIZE|-99999999999\r\n",
-                        Options{false, false, false, false, false, false, 6, 500}},
-        OptionsFileCase{"EmptyFile", "", Options{}}),
+                        Options{false, false, false, false, false, false, 6, 500}, 2},
+        OptionsFileCase{"EmptyFile", "", Options{false, false, false, false, false, false, 6, 500}, 2},
+        OptionsFileCase{"UsableNumbersKept", "MAX_RANDOM_LENGTH|1\r\nSPOT_SIZE|300\r\n",
+                        Options{false, false, false, false, false, false, 1, 300}, 0},
+        OptionsFileCase{"NumbersThatBreakTheToolbar", "MAX_RANDOM_LENGTH|0\r\nSPOT_SIZE|50000\r\n",
+                        Options{false, false, false, false, false, false, 6, 500}, 2},
+        OptionsFileCase{"SquareTooSmall", "MAX_RANDOM_LENGTH|8\r\nSPOT_SIZE|299\r\n",
+                        Options{false, false, false, false, false, false, 8, 500}, 1},
+        OptionsFileCase{"Garbage", "\x01\xff|\xfe\r\n\x7f\x80garbage",
+                        Options{false, false, false, false, false, false, 6, 500}, 2}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(DataFiles, FailedOptionsSaveKeepsTheOldFileAndSaysSo)

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -44,10 +46,35 @@ void applyOption(Options &o, const std::string &key, const std::string &value)
         o.AutoStart = TextToBool(value);
     else if (key == "SOUNDS")
         o.Sounds = TextToBool(value);
-    else if (key == "MAX_RANDOM_LENGTH")
-        o.MaxRandomLength = TextToLong(value).value_or(Options::DefaultMaxRandomLength);
-    else if (key == "SPOT_SIZE")
-        o.SpotSize = TextToLong(value).value_or(Options::DefaultSpotSize);
+}
+
+// A number option as the file gives it: the text of its last line, or nothing.
+struct NumberOption
+{
+    const char *key;
+    std::int32_t Options::*field;
+    std::int32_t fallback;
+    bool (*usable)(std::int32_t);
+    std::optional<std::string> text;
+};
+
+// Takes each number that reads and can be used; puts the default in place of the others
+// and returns one line per replaced value for the user.
+std::vector<std::string> takeNumbers(Options &o, std::vector<NumberOption> &numbers)
+{
+    std::vector<std::string> replaced;
+    for (NumberOption &number : numbers) {
+        const auto value = number.text ? TextToLong(*number.text) : std::nullopt;
+        if (value && number.usable(*value)) {
+            o.*number.field = *value;
+            continue;
+        }
+        o.*number.field = number.fallback;
+        replaced.push_back(std::string(number.key) + ": " +
+                           (number.text ? "\"" + *number.text + "\"" : std::string("missing")) + ", now " +
+                           std::to_string(number.fallback));
+    }
+    return replaced;
 }
 
 void reportSaveFailure(AppContext &app, const std::string &what, const std::string &path, const std::string &reason)
@@ -81,19 +108,60 @@ std::vector<std::string> OptionsFileLines(const Options &o)
 void LoadOptions(AppContext &app)
 {
     Globals &g = app.globals;
-    if (!Paths::fileExists(g.OptionsPath)) {
+    std::error_code ec;
+    if (!std::filesystem::exists(std::filesystem::path(g.OptionsPath), ec) && !ec) {
         RestoreDefaultOptions(app);
         return;
     }
-    const auto lines = TextFile::readLines(g.OptionsPath);
-    if (!lines)
+    // Something in the file's place that is no readable file is left to the user.
+    const auto lines = Paths::fileExists(g.OptionsPath) ? TextFile::readLines(g.OptionsPath) : std::nullopt;
+    if (!lines) {
+        g.options = Options::defaults();
+        app.desktop.messages.showMessage(OptionsUnreadableMessage(g.OptionsPath));
         return;
+    }
+    std::vector<NumberOption> numbers{
+        {"MAX_RANDOM_LENGTH", &Options::MaxRandomLength, Options::DefaultMaxRandomLength, IsUsableMaxRandomLength, {}},
+        {"SPOT_SIZE", &Options::SpotSize, Options::DefaultSpotSize, IsUsableSpotSize, {}},
+    };
     for (const std::string &line : *lines) {
         if (line.find('|') == std::string::npos)
             continue;
         const auto pieces = split(line, '|');
-        applyOption(g.options, upperCase(pieces[0]), pieces[1]);
+        const std::string key = upperCase(pieces[0]);
+        applyOption(g.options, key, pieces[1]);
+        for (NumberOption &number : numbers) {
+            if (key == number.key)
+                number.text = pieces[1];
+        }
     }
+    const auto replaced = takeNumbers(g.options, numbers);
+    if (!replaced.empty())
+        app.desktop.messages.showMessage(OptionsReplacedMessage(replaced));
+}
+
+bool IsUsableSpotSize(std::int32_t twips)
+{
+    return twips >= SmallestSpotSize && twips <= LargestSpotSize;
+}
+
+bool IsUsableMaxRandomLength(std::int32_t length)
+{
+    return length >= 1;
+}
+
+std::string OptionsReplacedMessage(const std::vector<std::string> &replaced)
+{
+    std::string text = "Some options in DropOptions.txt can not be used, so they take their default values:";
+    for (const std::string &line : replaced)
+        text += "\r" + line;
+    return text + "\r\rDropOptions.txt is left as it is until you save the options.";
+}
+
+std::string OptionsUnreadableMessage(const std::string &path)
+{
+    return "DropOptions.txt can not be read, so every option takes its default value.\r" + path +
+           "\r\rThe file is left as it is until you save the options.";
 }
 
 bool SaveOptions(AppContext &app)

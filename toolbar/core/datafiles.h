@@ -8,8 +8,28 @@
 
 /// DropOptions.txt and SpotData.txt: 8-bit text beside the program, CR LF line ends.
 
-/// Reads DropOptions.txt into the options, or writes the defaults when it is absent.
+/// Reads DropOptions.txt into the options, or writes the defaults when it is absent. A
+/// number the toolbar can not work with (missing, not a number, or outside the usable
+/// range) and every option of a file that can not be read take their defaults in memory;
+/// the file stays as it is, and the user is told once which values were replaced.
 void LoadOptions(AppContext &app);
+
+/// The smallest and largest square of the size list, in twips ("TINY" and "JUMBO").
+inline constexpr std::int32_t SmallestSpotSize = 300;
+inline constexpr std::int32_t LargestSpotSize = 1300;
+
+/// True for a square size from the smallest to the largest of the size list: the squares
+/// of other sizes vanish or cover the screen.
+bool IsUsableSpotSize(std::int32_t twips);
+
+/// True for a random-name length of at least 1: shorter ones make empty base names.
+bool IsUsableMaxRandomLength(std::int32_t length);
+
+/// The one message that lists the option values replaced by their defaults.
+std::string OptionsReplacedMessage(const std::vector<std::string> &replaced);
+
+/// The message shown when DropOptions.txt exists but can not be read.
+std::string OptionsUnreadableMessage(const std::string &path);
 
 /// Rewrites DropOptions.txt from the options. The old file is replaced only by a complete
 /// new one; on failure the user is told and false returned.

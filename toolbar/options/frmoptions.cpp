@@ -1,6 +1,7 @@
 #include "frmoptions.h"
 
 #include "conversions.h"
+#include "datafiles.h"
 #include "optionshelp.h"
 #include "optionssave.h"
 #include "qtext.h"
@@ -12,6 +13,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -20,7 +22,6 @@
 
 namespace {
 constexpr const char *SizeNames[] = {"TINY", "SMALL", "MEDIUM", "LARGE", "JUMBO"};
-constexpr int LargestSpotSize = 1300; // twips, "JUMBO"
 constexpr double TwipsPerInch = 1440.0;
 
 // Check boxes hold the values 0 (clear) and 1 (ticked); 2 stands for the third state.
@@ -54,6 +55,8 @@ frmOptions::frmOptions(AppContext &app, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
+    // Above the always-on-top toolbar, which a large toolbar would otherwise cover.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_DeleteOnClose);
     m_background->setObjectName(QStringLiteral("background"));
     setCentralWidget(m_background);
@@ -164,8 +167,11 @@ QGroupBox *frmOptions::buildSizeFrame()
     txtSize = new QComboBox(frameSize);
     txtSize->setObjectName(QStringLiteral("txtSize"));
     txtSize->setEditable(true);
-    // A typed word is not a choice: it must neither join the list nor change the size.
+    // A typed word is not a choice: it must neither join the list nor change the size,
+    // not even when Enter follows it (the box would pick the entry of that name).
     txtSize->setInsertPolicy(QComboBox::NoInsert);
+    txtSize->installEventFilter(this);
+    txtSize->lineEdit()->installEventFilter(this);
 
     // The preview square grows and shrinks in the middle of a stage as large as the
     // largest size, so the window keeps its shape.
@@ -232,6 +238,11 @@ void frmOptions::watchForHelp()
 
 bool frmOptions::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && (watched == txtSize || watched == txtSize->lineEdit())) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
     if (event->type() == QEvent::MouseMove)
         showHelpFor(watched);
     return QMainWindow::eventFilter(watched, event);
