@@ -1,6 +1,7 @@
 #include "frmpromptbasename.h"
 #include "namedetails.h"
 #include "namestestbed.h"
+#include "qtext.h"
 #include "naming.h"
 
 #include <QLabel>
@@ -72,6 +73,7 @@ void PromptBaseNameTest::offersARandomNameSelectedAndFocused()
         });
     QVERIFY(!leftOpen);
     QCOMPARE(title, QStringLiteral("New Base Name"));
+    QVERIFY(m_prompt->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(offered, QStringLiteral("PPPPPP"));
     QVERIFY(focused);
     QVERIFY(selected);
@@ -165,6 +167,7 @@ void PromptBaseNameTest::refusesNamesThatCannotBePartOfAFileName_data()
     QTest::newRow("dot") << ".";
     QTest::newRow("two dots") << "..";
     QTest::newRow("NUL") << QString("ab") + QChar(0) + "c";
+    QTest::newRow("300 letters: file names too long") << QString(300, QLatin1Char('a'));
 }
 
 void PromptBaseNameTest::refusesNamesThatCannotBePartOfAFileName()
@@ -182,7 +185,9 @@ void PromptBaseNameTest::refusesNamesThatCannotBePartOfAFileName()
         });
     QVERIFY(!leftOpen);
     QVERIFY(stayedOpen);
-    QCOMPARE(m_bed->desktop.messages, std::vector<std::string>{UnsafeBaseNameMessage});
+    const std::string problem = BaseNameProblem(TrimSpaces(fromQt(typed)));
+    QVERIFY(!problem.empty());
+    QCOMPARE(m_bed->desktop.messages, std::vector<std::string>{problem});
     QCOMPARE(m_bed->globals.NewBaseName, std::string("Better"));
 }
 

@@ -1,5 +1,6 @@
 #include "frmspotdetails.h"
 #include "namestestbed.h"
+#include "qtext.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -78,6 +79,7 @@ void SpotDetailsTest::showsTheSpotsNameAndNumber()
     QCOMPARE(edit("txtBaseName")->text(), QStringLiteral("Rover"));
     QCOMPARE(edit("txtNumber")->text(), QStringLiteral("017"));
     QVERIFY(m_window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)); // above the toolbar
     QCOMPARE(m_window->windowType(), Qt::Tool);
     QCOMPARE(m_window->findChild<QPushButton *>("cmdOK")->text(), QStringLiteral("OK"));
     QCOMPARE(m_window->findChild<QPushButton *>("cmdCancel")->text(), QStringLiteral("Close"));
@@ -210,6 +212,7 @@ void SpotDetailsTest::refusesNamesThatCannotBePartOfAFileName_data()
     QTest::newRow("dot") << ".";
     QTest::newRow("two dots with spaces around") << " .. ";
     QTest::newRow("NUL") << QString("a") + QChar(0);
+    QTest::newRow("300 letters: file names too long") << QString(300, QLatin1Char('a'));
 }
 
 void SpotDetailsTest::refusesNamesThatCannotBePartOfAFileName()
@@ -219,7 +222,9 @@ void SpotDetailsTest::refusesNamesThatCannotBePartOfAFileName()
     edit("txtBaseName")->setText(typed);
     replaceText("txtNumber", "9");
     click("cmdOK");
-    QCOMPARE(m_bed->desktop.messages, std::vector<std::string>{UnsafeBaseNameMessage});
+    const std::string problem = BaseNameProblem(TrimSpaces(fromQt(typed)));
+    QVERIFY(!problem.empty());
+    QCOMPARE(m_bed->desktop.messages, std::vector<std::string>{problem});
     QVERIFY(!m_window.isNull() && m_window->isVisible());
     QCOMPARE(spot(1).BaseName, std::string("Rover"));
     QCOMPARE(spot(1).SequenceNumber, std::string("017"));

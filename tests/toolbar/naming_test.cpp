@@ -1,8 +1,12 @@
+#include "filecopy.h"
 #include "naming.h"
+#include "paths.h"
 #include "toolbarfixture.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
 #include <ostream>
 #include <set>
 #include <string>
@@ -118,10 +122,24 @@ TEST_F(Naming, RandomBaseNameLengthsFollowMaxRandomLength)
         EXPECT_EQ(*lengths.begin(), low) << "max " << max;
         EXPECT_EQ(*lengths.rbegin(), static_cast<std::size_t>(max)) << "max " << max;
     }
-    globals.options.MaxRandomLength = 0;
-    EXPECT_EQ(RandomBaseName(globals), "");
-    globals.options.MaxRandomLength = -4;
-    EXPECT_EQ(RandomBaseName(globals), "");
+    // Below 1 a name would be empty ("-001.jpg"): the default length stands in.
+    for (int max : {0, -4}) {
+        globals.options.MaxRandomLength = max;
+        const std::size_t length = RandomBaseName(globals).size();
+        EXPECT_TRUE(length >= 3 && length <= 6) << "max " << max << ": " << length;
+    }
+}
+
+TEST_F(Naming, LongestBaseNameFitsTheFileSystemWhileWrittenAndAfter)
+{
+    const std::string folder = temp.makeFolder("spot");
+    const std::string longest = BuildFileName(std::string(LongestBaseName(), 'a'), "999999", "pjpeg");
+    std::string error;
+    EXPECT_TRUE(FileCopy::writeReplacing("x", Paths::join(folder, longest), error)) << error;
+    const std::string oneMore = "a" + longest;
+    EXPECT_FALSE(FileCopy::writeReplacing("x", Paths::join(folder, oneMore), error));
+    const auto left = std::distance(std::filesystem::directory_iterator(folder), {});
+    EXPECT_EQ(left, 1); // the longest name, and no partial file of the longer one
 }
 
 TEST_F(Naming, HugeMaxRandomLengthIsCapped)

@@ -1,5 +1,7 @@
 #include "naming.h"
 
+#include "filecopy.h"
+#include "paths.h"
 #include "shellprocedures.h"
 
 #include <algorithm>
@@ -120,6 +122,13 @@ bool IsSafeBaseName(const std::string &baseName)
     return std::none_of(baseName.begin(), baseName.end(), [](char c) { return c == '\0' || isSeparator(c); });
 }
 
+std::size_t LongestBaseName()
+{
+    const std::string longestName = BuildFileName("", "999999", "pjpeg");
+    const std::size_t whileWritten = Paths::fileName(FileCopy::temporaryNameFor(Paths::join("x", longestName))).size();
+    return FileNameLimit - std::max(longestName.size(), whileWritten);
+}
+
 std::int32_t FindSpotBySquare(const Globals &globals, std::int32_t square)
 {
     for (std::size_t p = 0; p < globals.DropSpots.size(); ++p) {
@@ -140,7 +149,9 @@ std::string RandomLetter(Globals &globals)
 
 std::string RandomBaseName(Globals &globals)
 {
-    const std::int32_t maxLength = std::min(globals.options.MaxRandomLength, MaxUsableRandomLength);
+    // A length below 1 would make an empty base name ("-001.jpg"): the default stands in.
+    const std::int32_t wanted = globals.options.MaxRandomLength;
+    const std::int32_t maxLength = std::min(wanted < 1 ? Options::DefaultMaxRandomLength : wanted, MaxUsableRandomLength);
     auto length = static_cast<std::int64_t>(std::nearbyint(maxLength * globals.random.next())) + 3;
     if (length > maxLength)
         length = maxLength;

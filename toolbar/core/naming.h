@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -31,13 +32,22 @@ std::string BuildFileName(const std::string &baseName, const std::string &number
 /// separator ("/" or "\"), no NUL, and not "." or "..".
 bool IsSafeBaseName(const std::string &baseName);
 
+/// The longest file name the usual file systems take, in bytes.
+inline constexpr std::size_t FileNameLimit = 255;
+
+/// The longest base name whose files stay within FileNameLimit, also while one is written
+/// under its temporary name: base name, "-", a number of up to six digits, "." and an
+/// extension of up to five letters.
+std::size_t LongestBaseName();
+
 /// The first position in DropSpots whose SpotIndex is the square, or 0.
 std::int32_t FindSpotBySquare(const Globals &globals, std::int32_t square);
 
 /// One letter of RandomAlphabet chosen by the generator, or empty text (k = 52).
 std::string RandomLetter(Globals &globals);
 
-/// A random name of 3 to MaxRandomLength letters (exactly MaxRandomLength below 3).
+/// A random name of 3 to MaxRandomLength letters (exactly MaxRandomLength below 3; a
+/// MaxRandomLength below 1 counts as the default).
 std::string RandomBaseName(Globals &globals);
 
 /// Asks for (or makes up) a new base name; see the prompt. Leaves it in NewBaseName too.

@@ -22,7 +22,9 @@ frmPromptBaseName::frmPromptBaseName(AppContext &app, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmPromptBaseName"));
     setWindowTitle(QStringLiteral("New Base Name"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // Above the always-on-top toolbar, like every dialog the toolbar opens.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowStaysOnTopHint);
     setModal(true);
     txtBaseName->setObjectName(QStringLiteral("txtBaseName"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -76,8 +78,8 @@ void frmPromptBaseName::cmdOK_Click()
 {
     // Handed over exactly as typed: the caller treats empty text as no name at all.
     const std::string name = fromQt(txtBaseName->text());
-    if (!IsSafeBaseName(name)) {
-        m_app.desktop.messages.showMessage(UnsafeBaseNameMessage);
+    if (const std::string problem = BaseNameProblem(name); !problem.empty()) {
+        m_app.desktop.messages.showMessage(problem);
         txtBaseName->setFocus(Qt::OtherFocusReason);
         return;
     }

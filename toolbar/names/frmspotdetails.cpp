@@ -29,7 +29,7 @@ constexpr double TwipsPerInch = 1440.0;
 } // namespace
 
 frmSpotDetails::frmSpotDetails(AppContext &app, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_app(app), Picture1(new QFrame(this)),
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_app(app), Picture1(new QFrame(this)),
       m_lblBaseName(new QLabel(QStringLiteral("Base Name:"), Picture1)), txtBaseName(new QLineEdit(Picture1)),
       m_lblNumber(new QLabel(QStringLiteral("Current Number:"), Picture1)), txtNumber(new QLineEdit(Picture1)),
       cmdOK(new QPushButton(QStringLiteral("OK"), Picture1)),
@@ -117,8 +117,8 @@ void frmSpotDetails::TakeInDetails(std::int32_t m_ArrayIndex)
 void frmSpotDetails::cmdOK_Click()
 {
     const std::string name = TrimSpaces(fromQt(txtBaseName->text()));
-    if (!IsSafeBaseName(name)) {
-        m_app.desktop.messages.showMessage(UnsafeBaseNameMessage);
+    if (const std::string problem = BaseNameProblem(name); !problem.empty()) {
+        m_app.desktop.messages.showMessage(problem);
         txtBaseName->setFocus(Qt::OtherFocusReason);
         return;
     }

@@ -22,6 +22,17 @@ bool IsSameSpot(const Globals &globals, const SpotDetailsTarget &target)
            globals.DropSpots[static_cast<std::size_t>(target.position)].FolderPath == target.folderPath;
 }
 
+std::string BaseNameProblem(const std::string &baseName)
+{
+    if (!IsSafeBaseName(baseName))
+        return UnsafeBaseNameMessage;
+    if (baseName.size() > LongestBaseName())
+        return "This base name is too long: the files saved under it would have names longer than the " +
+               std::to_string(FileNameLimit) + " characters a file name can have.\rUse a base name of at most " +
+               std::to_string(LongestBaseName()) + " characters.";
+    return {};
+}
+
 std::string NormalisedNumber(const std::string &text)
 {
     const std::string padded = PadNumber(text);

@@ -13,6 +13,10 @@ inline constexpr const char *UnsafeBaseNameMessage =
     "This base name can not be used in a file name.\r"
     "A base name must not contain \"/\" or \"\\\", and must not be \".\" or \"..\".";
 
+/// Why a typed base name can not be used (it leaves the folder, or makes file names
+/// longer than the file system takes), or empty text when it can.
+std::string BaseNameProblem(const std::string &baseName);
+
 /// Shown when the spot list was rebuilt while Name Details was open for one of its spots.
 inline constexpr const char *SpotsChangedMessage =
     "The drop spots were changed while this window was open, so nothing was changed.\r"
