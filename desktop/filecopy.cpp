@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
 #ifndef _WIN32
@@ -18,12 +19,29 @@ namespace fs = std::filesystem;
 
 namespace FileCopy {
 
+namespace {
+constexpr std::string_view PartSuffix = ".stowlet-part";
+} // namespace
+
 std::string temporaryNameFor(const std::string &destination)
 {
     std::string hidden = ".";
     hidden += Paths::fileName(destination);
-    hidden += ".stowlet-part";
+    hidden += PartSuffix;
     return Paths::join(Paths::parentFolder(destination), hidden);
+}
+
+void removeLeftovers(const std::string &folder)
+{
+    std::error_code ec;
+    for (fs::directory_iterator entry(fs::path(folder), ec), end; !ec && entry != end; entry.increment(ec)) {
+        const std::string name = entry->path().filename().string();
+        const bool ours = name.size() > PartSuffix.size() + 1 && name.front() == '.' &&
+                          name.compare(name.size() - PartSuffix.size(), PartSuffix.size(), PartSuffix) == 0;
+        std::error_code ignored;
+        if (ours && entry->is_regular_file(ignored) && !entry->is_symlink(ignored))
+            fs::remove(entry->path(), ignored);
+    }
 }
 
 namespace {

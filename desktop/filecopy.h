@@ -24,4 +24,8 @@ bool sameFile(const std::string &first, const std::string &second);
 /// The temporary name used beside a destination while it is being written.
 std::string temporaryNameFor(const std::string &destination);
 
+/// Removes the partial copies a program that ended while copying left in the folder:
+/// plain files whose names follow the temporary-name pattern, nothing else.
+void removeLeftovers(const std::string &folder);
+
 } // namespace FileCopy

@@ -89,6 +89,14 @@ bool writeAtomically(const std::string &path, const std::string &content, std::s
     return true;
 }
 
+void removeLeftover(const std::string &path)
+{
+    const fs::path temporary(temporaryNameFor(path));
+    std::error_code ec;
+    if (fs::is_regular_file(fs::symlink_status(temporary, ec)))
+        fs::remove(temporary, ec);
+}
+
 bool writeLinesAtomically(const std::string &path, const std::vector<std::string> &lines, std::string *error)
 {
     std::string content;

@@ -24,4 +24,8 @@ bool writeAtomically(const std::string &path, const std::string &content, std::s
 /// save was cut short.
 std::string temporaryNameFor(const std::string &path);
 
+/// Removes the temporary file a replacement of the file left behind when the program
+/// ended in the middle of it. Only a plain file of that name is removed.
+void removeLeftover(const std::string &path);
+
 } // namespace TextFile

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 class RecordingWindows final : public StartupWindows
@@ -61,6 +63,17 @@ TEST_F(Startup, LaterRunsAskForTheBaseNameAndShowNoWelcome)
     EXPECT_TRUE(desktop.messages.empty());
     EXPECT_EQ(secondPrompt.shown, 1);
     EXPECT_EQ(second.DropSpots[0].BaseName, "Tulip");
+}
+
+TEST_F(Startup, TemporaryFilesOfAnEndedRewriteAreRemoved)
+{
+    temp.writeFile("SpotData.txt.saving", "half a spot li");
+    temp.writeFile("DropOptions.txt.saving", "SAME_BA");
+    temp.writeFile("Notes.txt.saving", "not ours");
+    Main(app, windows, temp.str());
+    EXPECT_FALSE(std::filesystem::exists(temp / "SpotData.txt.saving"));
+    EXPECT_FALSE(std::filesystem::exists(temp / "DropOptions.txt.saving"));
+    EXPECT_TRUE(std::filesystem::exists(temp / "Notes.txt.saving"));
 }
 
 TEST_F(Startup, WelcomeTextIsExact)

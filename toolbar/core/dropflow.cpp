@@ -101,6 +101,10 @@ void HandleDrop(AppContext &app, std::int32_t square, const std::string &folder,
     if (!CheckDroppedFiles(app, payload))
         return;
     Globals &g = app.globals;
+    // Partial copies left by a toolbar that ended while copying; none of this run's own
+    // can be under way in a folder before its first save.
+    if (g.CleanedFolders.insert(folder).second)
+        FileCopy::removeLeftovers(folder);
     const auto p = static_cast<std::size_t>(FindSpotBySquare(g, square));
     DropProgress progress(app, payload.items.size());
     int done = 0;

@@ -4,6 +4,7 @@
 #include "options.h"
 #include "randomsource.h"
 
+#include <set>
 #include <string>
 
 /// The values the whole toolbar program shares for one run. Owned by main (or a test)
@@ -18,4 +19,5 @@ struct Globals
     std::string NewBaseName; ///< hand-over value of the base-name prompt
     bool FirstRun = false;   ///< true during the program's very first run
     RandomSource random;
+    std::set<std::string> CleanedFolders; ///< spot folders rid of old partial copies this run
 };

@@ -3,6 +3,7 @@
 #include "datafiles.h"
 #include "naming.h"
 #include "shellprocedures.h"
+#include "textfile.h"
 
 #include <chrono>
 #include <ctime>
@@ -36,6 +37,9 @@ void Main(AppContext &app, StartupWindows &windows, const std::string &programFo
         windows.showHelp();
     }
     ComputeDataPaths(g, programFolder);
+    // A toolbar that ended while rewriting a data file left its temporary file behind.
+    TextFile::removeLeftover(g.OptionsPath);
+    TextFile::removeLeftover(g.SpotDataPath);
     LoadOptions(app);
     LoadSpotData(app);
     ResetBaseNames(app);
