@@ -1,9 +1,17 @@
 #include "toolbarharness.h"
 
 #include "qtext.h"
+#include "toolbarinstance.h"
 #include "toolbarposition.h"
 
+#include <QAction>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QToolTip>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QSysInfo>
 #include <QTest>
 #include <QTimer>
 
@@ -35,6 +43,11 @@ private slots:
     void unwritableSettingsAreReportedAtClose();
     void closingTheToolbarEndsTheProgram();
     void programRunsOnWhileAnotherWindowIsOpen();
+    void folderShowsOnHoverWhileAnotherWindowIsActive();
+    void captionTooNarrowShowsBesideTheToolbar();
+    void closesFromTheMenuAndTheKeyboard();
+    void secondStartHandsOverToTheRunningToolbar();
+    void lockOfACrashedToolbarIsTakenOver();
 
 private:
     std::unique_ptr<ToolbarHarness> h;
@@ -99,10 +112,12 @@ void FrmDropTest::layoutEdgeCases()
         QCOMPARE(h->globals.DropSpots[i].SpotIndex, i);
         QVERIFY(squares[i]->isVisible());
     }
-    // The outer size, frame and caption bar included, is the one laid out.
+    // The outer width, frame included, is the one laid out; below the squares the window
+    // ends, whatever the frame and caption bar take (no empty band at any scale).
     const QSize outer(TwipsToPixels(width, dpiX), TwipsToPixels(height, toolbar.logicalDpiY()));
     QCOMPARE(toolbar.outerSizePixels(), outer);
-    QTRY_COMPARE(toolbar.frameGeometry().size(), outer);
+    QTRY_COMPARE(toolbar.frameGeometry().width(), outer.width());
+    QCOMPARE(toolbar.height(), squares.back()->geometry().bottom() + 1);
     QVERIFY(toolbar.rect().contains(squares.back()->geometry()));
 }
 
@@ -334,6 +349,107 @@ void FrmDropTest::programRunsOnWhileAnotherWindowIsOpen()
     failsafe.start(5000);
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(toolbarClosedFirst);
+}
+
+void FrmDropTest::folderShowsOnHoverWhileAnotherWindowIsActive()
+{
+    h->setSpots({"a", "b"});
+    frmDrop &toolbar = h->open();
+    QVERIFY(QTest::qWaitForWindowExposed(&toolbar));
+    QWidget browser;
+    browser.show();
+    browser.activateWindow();
+    QTRY_VERIFY(browser.isActiveWindow());
+    SpotSquare *square = h->squares()[1];
+    QTest::mouseMove(square, square->rect().center());
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), toQt(h->globals.DropSpots[1].FolderPath));
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+void FrmDropTest::captionTooNarrowShowsBesideTheToolbar()
+{
+    h->setSpots({"a"});
+    frmDrop &toolbar = h->open();
+    QVERIFY(QTest::qWaitForWindowExposed(&toolbar));
+    auto *label = toolbar.findChild<QLabel *>(QStringLiteral("lblCaption"));
+    QVERIFY(label && !label->isVisible());
+    QVERIFY(label->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    toolbar.flashCaption("Flowerbed");
+    QCOMPARE(toolbar.caption(), QStringLiteral("Flowerbed")); // the caption says it all the same
+    QVERIFY(label->isVisible());
+    QCOMPARE(label->text(), QStringLiteral("Flowerbed"));
+    QVERIFY(!label->frameGeometry().intersects(toolbar.frameGeometry()));
+    QVERIFY(!label->isActiveWindow());
+    QTRY_VERIFY_WITH_TIMEOUT(!label->isVisible(), 3000); // gone with the caption
+    toolbar.showProgress(1, 4);
+    QCOMPARE(label->text(), QStringLiteral("1 of 4"));
+    toolbar.showProgress(4, 4);
+    QVERIFY(!label->isVisible());
+
+    // A caption bar wide enough shows the text alone.
+    h->setSpots({"a", "b", "c", "d", "e", "f"});
+    toolbar.LoadSpotsFromArray();
+    toolbar.flashCaption("Tulip");
+    QVERIFY(toolbar.captionFits(QStringLiteral("Tulip")));
+    QVERIFY(!label->isVisible());
+}
+
+void FrmDropTest::closesFromTheMenuAndTheKeyboard()
+{
+    h->setSpots({"a"});
+    frmDrop &toolbar = h->open();
+    toolbar.findChild<QAction *>(QStringLiteral("mnuCloseToolbar"))->trigger();
+    QVERIFY(!toolbar.isVisible());
+    for (const QKeyCombination keys : {Qt::ALT | Qt::Key_F4, Qt::CTRL | Qt::Key_W}) {
+        toolbar.show();
+        toolbar.activateWindow();
+        QTRY_VERIFY(toolbar.isActiveWindow());
+        QTest::keyClick(&toolbar, keys.key(), keys.keyboardModifiers());
+        QVERIFY2(!toolbar.isVisible(), qPrintable(QKeySequence(keys).toString()));
+    }
+}
+
+void FrmDropTest::secondStartHandsOverToTheRunningToolbar()
+{
+    const QString folder = toQt(h->temp.makeFolder("run"));
+    ToolbarInstance running(folder, QStringLiteral("/opt/Stowlet"));
+    QVERIFY(running.claim());
+    QSignalSpy called(&running, &ToolbarInstance::anotherStart);
+    ToolbarInstance second(folder, QStringLiteral("/opt/Stowlet"));
+    QVERIFY(!second.claim());
+    QTRY_COMPARE(called.count(), 1);
+    // A toolbar installed elsewhere keeps its own files and runs beside it.
+    ToolbarInstance elsewhere(folder, QStringLiteral("/home/me/Stowlet"));
+    QVERIFY(elsewhere.claim());
+    QCOMPARE(called.count(), 1);
+}
+
+void FrmDropTest::lockOfACrashedToolbarIsTakenOver()
+{
+    const QString folder = toQt(h->temp.makeFolder("run"));
+    ToolbarInstance later(folder, QStringLiteral("/opt/Stowlet"));
+    // What a toolbar killed on the spot leaves: its lock, naming a process that is gone, and its socket.
+    QProcess gone;
+    gone.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    QVERIFY(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    gone.kill();
+    QVERIFY(gone.waitForFinished());
+    QFile lock(later.lockPath());
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(pid) + "\nStowlet\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    QFile socket(later.lockPath().replace(QStringLiteral(".lock"), QStringLiteral(".socket")));
+    QVERIFY(socket.open(QIODevice::WriteOnly));
+    socket.close();
+
+    QVERIFY(later.claim());
+    QSignalSpy called(&later, &ToolbarInstance::anotherStart);
+    ToolbarInstance third(folder, QStringLiteral("/opt/Stowlet"));
+    QVERIFY(!third.claim());
+    QTRY_COMPARE(called.count(), 1);
 }
 
 QTEST_MAIN(FrmDropTest)

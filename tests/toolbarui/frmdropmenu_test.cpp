@@ -67,16 +67,16 @@ void FrmDropMenuTest::entriesInDisplayOrder()
     QVERIFY(popUp);
     QCOMPARE(popUp->title(), QStringLiteral("PopUp"));
     QVERIFY(!popUp->isVisible());
-    const QStringList names{"mnuNewBaseName", "mnuNameDetails", "mnuD2",  "mnuProgramSetup",
-                            "mnuD1",          "mnuOpenFolder",  "mnuLFS", "mnuLastFileSaved"};
+    const QStringList names{"mnuNewBaseName", "mnuNameDetails",   "mnuD2", "mnuProgramSetup", "mnuD1",
+                            "mnuOpenFolder",  "mnuLFS", "mnuLastFileSaved", "mnuD3", "mnuCloseToolbar"};
     const QStringList captions{"New Base Name", "Name Details",         "", "Program Setup", "",
-                               "Open Folder",   "Last file saved was:", ""};
+                               "Open Folder",   "Last file saved was:", "", "",             "Close Toolbar"};
     const auto actions = popUp->actions();
     QCOMPARE(actions.size(), names.size());
     for (int i = 0; i < actions.size(); ++i) {
         QCOMPARE(actions[i]->objectName(), names[i]);
         QCOMPARE(actions[i]->text(), captions[i]);
-        QCOMPARE(actions[i]->isSeparator(), names[i] == "mnuD1" || names[i] == "mnuD2");
+        QCOMPARE(actions[i]->isSeparator(), names[i].startsWith("mnuD") && names[i].size() == 5);
         QCOMPARE(actions[i]->isEnabled(), names[i] != "mnuLFS");
     }
     auto *setup = h->toolbar->findChild<QMenu *>(QStringLiteral("mnuProgramSetup"));

@@ -35,7 +35,8 @@ QString hardVersion()
 } // namespace
 
 frmAbout::frmAbout(Shell &shell, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint),
       m_shell(shell)
 {
     setObjectName(QStringLiteral("frmAbout"));

@@ -73,6 +73,7 @@ frmConfigureDropSpot::frmConfigureDropSpot(DropSpotReceiver &list, MessageBoxes 
 {
     setObjectName(QStringLiteral("frmConfigureDropSpot"));
     setWindowTitle(QStringLiteral("Configure Drop Spot"));
+    setWindowFlag(Qt::WindowStaysOnTopHint); // above the always-on-top toolbar
     setAttribute(Qt::WA_DeleteOnClose);
     buildLayout();
     fillDrives();

@@ -47,7 +47,7 @@ QPushButton *makeIconButton(Qt::ArrowType direction, const QString &tip, const c
 } // namespace
 
 frmListDropSpots::frmListDropSpots(AppContext &app, ColorPicker &picker, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_app(app), m_picker(picker)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), m_app(app), m_picker(picker)
 {
     setObjectName(QStringLiteral("frmListDropSpots"));
     setWindowTitle(QStringLiteral("Drop Spots"));

@@ -1,5 +1,6 @@
 #include "frmdrop.h"
 
+#include "captionlabel.h"
 #include "conversions.h"
 #include "dialoghost.h"
 #include "dropflow.h"
@@ -15,6 +16,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
@@ -30,7 +32,8 @@ QColor spotColor(const std::string &text)
 } // namespace
 
 frmDrop::frmDrop(AppContext &app, DialogHost &dialogs)
-    : m_app(app), m_dialogs(dialogs), timerCaption(new QTimer(this)), mnuPopUp(nullptr)
+    : m_app(app), m_dialogs(dialogs), timerCaption(new QTimer(this)), m_captionLabel(new CaptionLabel(this)),
+      mnuPopUp(nullptr)
 {
     setObjectName(QStringLiteral("frmDrop"));
     // A small caption bar with a close box only; the size is fixed below.
@@ -39,6 +42,13 @@ frmDrop::frmDrop(AppContext &app, DialogHost &dialogs)
     // A tool window does not keep the program running by default, but this one is the
     // program's main window: closing it ends the program unless another window is open.
     setAttribute(Qt::WA_QuitOnClose, true);
+    // The folder shows on hover while another program (the browser the user drags
+    // from) is the active one.
+    setAttribute(Qt::WA_AlwaysShowToolTips, true);
+    // A narrow toolbar may get no close box from the window manager; these keys close it
+    // wherever the window manager does not.
+    for (const QKeySequence &keys : {QKeySequence(Qt::ALT | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
     setCaption(QString());
 
     timerCaption->setObjectName(QStringLiteral("timerCaption"));
@@ -65,6 +75,7 @@ void frmDrop::buildMenu()
     connect(mnuPopUp->mnuAbout, &QAction::triggered, this, [this] { m_dialogs.openAbout(); });
     connect(mnuPopUp->mnuOpenFolder, &QAction::triggered, this, &frmDrop::openFolder);
     connect(mnuPopUp->mnuLastFileSaved, &QAction::triggered, this, &frmDrop::openLastFileSaved);
+    connect(mnuPopUp->mnuCloseToolbar, &QAction::triggered, this, &QWidget::close);
 }
 
 SpotSquare *frmDrop::addSquare(int index)
@@ -130,10 +141,11 @@ void frmDrop::applyWindowSize()
     QRect squares;
     for (const SpotSquare *square : picSpot)
         squares |= square->geometry();
-    // The sizes allow for a frame and caption bar of usual sizes; larger ones must not
-    // hide the squares.
-    const QSize least(squares.right() + 1, squares.bottom() + 1);
-    setFixedSize((outerSizePixels() - m_frameSize).expandedTo(least));
+    // The sizes allow for a frame and caption bar of usual sizes. Larger ones must not
+    // hide the squares, and smaller ones (the window manager draws them in device pixels,
+    // so at a scale of 2 they are half as large) must leave no empty band below them.
+    const QSize outer = outerSizePixels() - m_frameSize;
+    setFixedSize(std::max(outer.width(), squares.right() + 1), squares.bottom() + 1);
 }
 
 void frmDrop::keepSizeWithFrame()
@@ -161,6 +173,24 @@ void frmDrop::setCaption(const QString &text)
     m_caption = text;
     // With an empty title the window system would show the program's name instead.
     setWindowTitle(text.isEmpty() ? QStringLiteral(" ") : text);
+    showCaptionLabel();
+}
+
+bool frmDrop::captionFits(const QString &text) const
+{
+    // The window manager draws the caption in its own font, with a button or icon at
+    // either end about as wide as the bar is high: a bold font of the window's size is
+    // the estimate.
+    QFont bold = font();
+    bold.setBold(true);
+    const int bar = std::max(geometry().top() - frameGeometry().top(), QFontMetrics(bold).height() + 8);
+    const int room = frameGeometry().width() - 2 * bar - 8;
+    return QFontMetrics(bold).horizontalAdvance(text) <= room;
+}
+
+void frmDrop::showCaptionLabel()
+{
+    m_captionLabel->showBeside(isVisible() && !captionFits(m_caption) ? m_caption : QString(), frameGeometry());
 }
 
 void frmDrop::FlashCaption(const QString &message)
@@ -242,6 +272,12 @@ void frmDrop::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
+void frmDrop::hideEvent(QHideEvent *event)
+{
+    m_captionLabel->hide();
+    QWidget::hideEvent(event);
+}
+
 void frmDrop::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -252,6 +288,8 @@ void frmDrop::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     keepSizeWithFrame();
+    if (m_captionLabel->isVisible())
+        showCaptionLabel();
 }
 
 void frmDrop::resizeEvent(QResizeEvent *event)

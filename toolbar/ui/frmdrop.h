@@ -8,6 +8,7 @@
 
 #include <vector>
 
+class CaptionLabel;
 class DialogHost;
 class PopUpMenu;
 class QMimeData;
@@ -52,9 +53,13 @@ public:
     /// The outer size (frame included) in pixels that the last layout asks for.
     QSize outerSizePixels() const;
 
+    /// True when the caption bar can show the whole text.
+    bool captionFits(const QString &text) const;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -68,6 +73,7 @@ private:
     QRect squareRect(const TwipsRect &square) const;
     QSize screenExtentTwips() const;
     void setCaption(const QString &text);
+    void showCaptionLabel();
     QString squareFolder(int square) const;
     SpotSquare *addSquare(int index);
 
@@ -82,6 +88,7 @@ private:
     DialogHost &m_dialogs;
     std::vector<SpotSquare *> picSpot;
     QTimer *timerCaption;
+    CaptionLabel *m_captionLabel;
     PopUpMenu *mnuPopUp;
     ToolbarLayout m_layout;
     QSize m_frameSize; ///< what frame and caption bar add to the client size, as last applied

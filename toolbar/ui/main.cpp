@@ -22,6 +22,7 @@ int main(int argc, char *argv[])
     // The program ends when its last window closes: the toolbar, or a window still open after it.
     QApplication::setQuitOnLastWindowClosed(true);
     StowletApp stowlet(QApplication::applicationDirPath());
-    stowlet.start();
+    if (!stowlet.start())
+        return 0; // the toolbar already running has come to the front
     return QApplication::exec();
 }

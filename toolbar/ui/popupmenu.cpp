@@ -37,6 +37,8 @@ PopUpMenu::PopUpMenu(QWidget *parent) : QMenu(QStringLiteral("PopUp"), parent)
     mnuLFS = namedAction(this, QStringLiteral("Last file saved was:"), "mnuLFS");
     mnuLFS->setEnabled(false);
     mnuLastFileSaved = namedAction(this, QString(), "mnuLastFileSaved");
+    mnuD3 = namedSeparator(this, "mnuD3");
+    mnuCloseToolbar = namedAction(this, QStringLiteral("Close Toolbar"), "mnuCloseToolbar");
 }
 
 void PopUpMenu::setLastFileSaved(const QString &fileName)

@@ -34,4 +34,7 @@ public:
     QAction *mnuOpenFolder;
     QAction *mnuLFS;
     QAction *mnuLastFileSaved;
+    QAction *mnuD3;
+    /// Closes the toolbar: the window manager may leave a narrow toolbar no close box.
+    QAction *mnuCloseToolbar;
 };

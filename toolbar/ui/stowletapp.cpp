@@ -5,8 +5,11 @@
 #include "frmhelp.h"
 #include "qtext.h"
 
+#include <QApplication>
+
 StowletApp::StowletApp(const QString &programFolder)
     : m_programFolder(programFolder)
+    , m_instance(ToolbarInstance::defaultFolder(), programFolder)
     , m_desktop(QStringLiteral("Stowlet"))
     , m_app{m_globals, m_desktop.services()}
 {
@@ -20,9 +23,24 @@ StowletApp::~StowletApp()
     delete m_options;
 }
 
-void StowletApp::start()
+bool StowletApp::start()
 {
+    if (!m_instance.claim())
+        return false;
+    QObject::connect(&m_instance, &ToolbarInstance::anotherStart, &m_instance, [this] { bringForward(); });
     Main(m_app, *this, fromQt(m_programFolder));
+    return true;
+}
+
+void StowletApp::bringForward()
+{
+    // Before the toolbar is shown, the start-up's own question is what the user sees.
+    QWidget *window = m_toolbar ? m_toolbar.get() : QApplication::activeModalWidget();
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void StowletApp::showHelp()

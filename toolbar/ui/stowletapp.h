@@ -10,6 +10,7 @@
 #include "linuxdesktop.h"
 #include "qtcolorpicker.h"
 #include "startup.h"
+#include "toolbarinstance.h"
 
 #include <QPointer>
 #include <QString>
@@ -28,8 +29,9 @@ public:
     StowletApp(const StowletApp &) = delete;
     StowletApp &operator=(const StowletApp &) = delete;
 
-    /// Runs the start-up sequence, which ends by showing the toolbar.
-    void start();
+    /// Runs the start-up sequence, which ends by showing the toolbar. False when another
+    /// toolbar of this program runs: it has been brought forward, and this start ends.
+    bool start();
 
     // StartupWindows
     void showHelp() override;
@@ -43,7 +45,10 @@ public:
     void openAbout() override;
 
 private:
+    void bringForward();
+
     QString m_programFolder;
+    ToolbarInstance m_instance;
     LinuxDesktop m_desktop;
     Globals m_globals;
     AppContext m_app;
