@@ -1,8 +1,8 @@
 #include "frmpromptbasename.h"
 #include "namedetails.h"
 #include "namestestbed.h"
-#include "qtext.h"
 #include "naming.h"
+#include "qtext.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -80,10 +80,10 @@ TEST_F(DataFiles, OptionsMessageNamesEachReplacedValue)
 {
     temp.writeFile("DropOptions.txt", "SPOT_SIZE|50000\r\nMAX_RANDOM_LENGTH|-2\r\n");
     LoadOptions(app);
-    EXPECT_EQ(desktop.messages, std::vector<std::string>{
-                                    "Some options in DropOptions.txt can not be used, so they take their default "
-                                    "values:\rMAX_RANDOM_LENGTH: \"-2\", now 6\rSPOT_SIZE: \"50000\", now 500\r\r"
-                                    "DropOptions.txt is left as it is until you save the options."});
+    EXPECT_EQ(desktop.messages,
+              std::vector<std::string>{"Some options in DropOptions.txt can not be used, so they take their default "
+                                       "values:\rMAX_RANDOM_LENGTH: \"-2\", now 6\rSPOT_SIZE: \"50000\", now 500\r\r"
+                                       "DropOptions.txt is left as it is until you save the options."});
 }
 
 TEST_F(DataFiles, UnreadableOptionsFileGivesTheDefaultsAndOneMessage)

@@ -60,10 +60,9 @@ TEST_F(DropFlow, PartialCopiesOfAnEndedToolbarGoWhenTheSpotNextSaves)
 {
     setSpots({"spot", "other"});
     const std::string partial = temp.writeFile("spot/.Flower-007.jpg.stowlet-part", "half a picture");
-    const std::vector<std::string> kept{temp.writeFile("other/.Rose-001.png.stowlet-part", "other spot"),
-                                        temp.writeFile("spot/.hidden", "the user's"),
-                                        temp.writeFile("spot/shown.stowlet-part", "the user's"),
-                                        temp.makeFolder("spot/.folder.stowlet-part")};
+    const std::vector<std::string> kept{
+        temp.writeFile("other/.Rose-001.png.stowlet-part", "other spot"), temp.writeFile("spot/.hidden", "the user's"),
+        temp.writeFile("spot/shown.stowlet-part", "the user's"), temp.makeFolder("spot/.folder.stowlet-part")};
     drop(0, {temp.writeFile("src/photo.jpg", "jpeg bytes")});
     EXPECT_FALSE(fs::exists(partial));
     for (const std::string &path : kept)

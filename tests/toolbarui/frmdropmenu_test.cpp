@@ -67,10 +67,11 @@ void FrmDropMenuTest::entriesInDisplayOrder()
     QVERIFY(popUp);
     QCOMPARE(popUp->title(), QStringLiteral("PopUp"));
     QVERIFY(!popUp->isVisible());
-    const QStringList names{"mnuNewBaseName", "mnuNameDetails",   "mnuD2", "mnuProgramSetup", "mnuD1",
-                            "mnuOpenFolder",  "mnuLFS", "mnuLastFileSaved", "mnuD3", "mnuCloseToolbar"};
-    const QStringList captions{"New Base Name", "Name Details",         "", "Program Setup", "",
-                               "Open Folder",   "Last file saved was:", "", "",             "Close Toolbar"};
+    const QStringList names{"mnuNewBaseName", "mnuNameDetails",   "mnuD2", "mnuProgramSetup", "mnuD1", "mnuOpenFolder",
+                            "mnuLFS",         "mnuLastFileSaved", "mnuD3", "mnuCloseToolbar"};
+    const QStringList captions{
+        "New Base Name", "Name Details", "", "Program Setup", "", "Open Folder", "Last file saved was:", "", "",
+        "Close Toolbar"};
     const auto actions = popUp->actions();
     QCOMPARE(actions.size(), names.size());
     for (int i = 0; i < actions.size(); ++i) {

@@ -151,7 +151,8 @@ std::string RandomBaseName(Globals &globals)
 {
     // A length below 1 would make an empty base name ("-001.jpg"): the default stands in.
     const std::int32_t wanted = globals.options.MaxRandomLength;
-    const std::int32_t maxLength = std::min(wanted < 1 ? Options::DefaultMaxRandomLength : wanted, MaxUsableRandomLength);
+    const std::int32_t maxLength =
+        std::min(wanted < 1 ? Options::DefaultMaxRandomLength : wanted, MaxUsableRandomLength);
     auto length = static_cast<std::int64_t>(std::nearbyint(maxLength * globals.random.next())) + 3;
     if (length > maxLength)
         length = maxLength;

@@ -29,10 +29,10 @@ constexpr double TwipsPerInch = 1440.0;
 } // namespace
 
 frmSpotDetails::frmSpotDetails(AppContext &app, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_app(app), Picture1(new QFrame(this)),
-      m_lblBaseName(new QLabel(QStringLiteral("Base Name:"), Picture1)), txtBaseName(new QLineEdit(Picture1)),
-      m_lblNumber(new QLabel(QStringLiteral("Current Number:"), Picture1)), txtNumber(new QLineEdit(Picture1)),
-      cmdOK(new QPushButton(QStringLiteral("OK"), Picture1)),
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_app(app),
+      Picture1(new QFrame(this)), m_lblBaseName(new QLabel(QStringLiteral("Base Name:"), Picture1)),
+      txtBaseName(new QLineEdit(Picture1)), m_lblNumber(new QLabel(QStringLiteral("Current Number:"), Picture1)),
+      txtNumber(new QLineEdit(Picture1)), cmdOK(new QPushButton(QStringLiteral("OK"), Picture1)),
       cmdCancel(new QPushButton(QStringLiteral("Close"), Picture1))
 {
     setObjectName(QStringLiteral("frmSpotDetails"));

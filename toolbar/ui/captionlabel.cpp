@@ -10,8 +10,7 @@ constexpr int Gap = 2; // pixels between the toolbar's frame and the label
 } // namespace
 
 CaptionLabel::CaptionLabel(QWidget *toolbar)
-    : QLabel(toolbar, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                          Qt::WindowDoesNotAcceptFocus)
+    : QLabel(toolbar, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
 {
     setObjectName(QStringLiteral("lblCaption"));
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -13,6 +13,7 @@
 #include "spotsquare.h"
 #include "toolbarposition.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -212,9 +213,22 @@ void frmDrop::showProgress(int done, int total)
 
 // ---- Always on top -----------------------------------------------------------------
 
-void frmDrop::RefreshAlwaysOnTop()
+void frmDrop::raiseAboveOthers()
 {
     raise();
+    // The dialogs and message boxes the toolbar opened stay above it: they are the
+    // program's other always-on-top windows.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (window != this && window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
+            type != Qt::ToolTip && type != Qt::Popup)
+            window->raise();
+    }
+}
+
+void frmDrop::RefreshAlwaysOnTop()
+{
+    raiseAboveOthers();
     activateWindow();
     m_app.desktop.pump.yieldTimes(3);
 }
@@ -227,7 +241,14 @@ void frmDrop::refreshAlwaysOnTop()
 void frmDrop::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        raise();
+        raiseAboveOthers();
+    // The toolbar has no taskbar entry to come back from: a window manager that minimises
+    // it all the same (some ignore the missing minimise box) gets it back at once.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            show();
+        });
     QWidget::changeEvent(event);
 }
 

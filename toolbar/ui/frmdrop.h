@@ -72,6 +72,7 @@ private:
     void keepSizeWithFrame();
     QRect squareRect(const TwipsRect &square) const;
     QSize screenExtentTwips() const;
+    void raiseAboveOthers();
     void setCaption(const QString &text);
     void showCaptionLabel();
     QString squareFolder(int square) const;

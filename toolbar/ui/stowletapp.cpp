@@ -8,10 +8,8 @@
 #include <QApplication>
 
 StowletApp::StowletApp(const QString &programFolder)
-    : m_programFolder(programFolder)
-    , m_instance(ToolbarInstance::defaultFolder(), programFolder)
-    , m_desktop(QStringLiteral("Stowlet"))
-    , m_app{m_globals, m_desktop.services()}
+    : m_programFolder(programFolder), m_instance(ToolbarInstance::defaultFolder(), programFolder),
+      m_desktop(QStringLiteral("Stowlet")), m_app{m_globals, m_desktop.services()}
 {
     m_app.prompt = &m_prompt;
 }

@@ -13,10 +13,9 @@ constexpr int AnswerWait = 2000; // ms a later start waits for the running toolb
 
 ToolbarInstance::ToolbarInstance(const QString &folder, const QString &key)
 {
-    const QString name = QStringLiteral("Stowlet-") +
-                         QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1)
-                                                 .toHex()
-                                                 .left(16));
+    const QString name =
+        QStringLiteral("Stowlet-") +
+        QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
     m_lockPath = QDir(folder).filePath(name + QStringLiteral(".lock"));
     m_serverName = QDir(folder).filePath(name + QStringLiteral(".socket"));
 }
