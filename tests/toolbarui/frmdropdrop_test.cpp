@@ -103,10 +103,10 @@ void FrmDropDropTest::aDropOutsideTheSquaresIsRefused()
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(toQt(photo))});
     const QRect squares = h->squares().front()->geometry() | h->squares().back()->geometry();
-    const QPoint below(squares.center().x(), squares.bottom() + 2);
-    QVERIFY(h->toolbar->rect().contains(below));
-    QVERIFY(!dragEnter(below, data));
-    QCOMPARE(drop(below, data), Qt::IgnoreAction);
+    const QPoint beyond(squares.right() + 2, squares.center().y());
+    QVERIFY(h->toolbar->rect().contains(beyond));
+    QVERIFY(!dragEnter(beyond, data));
+    QCOMPARE(drop(beyond, data), Qt::IgnoreAction);
     const QPoint leftMargin(0, squares.center().y());
     QVERIFY(!dragEnter(leftMargin, data));
     QCOMPARE(drop(leftMargin, data), Qt::IgnoreAction);

@@ -238,10 +238,10 @@ void frmOptions::watchForHelp()
 
 bool frmOptions::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && (watched == txtSize || watched == txtSize->lineEdit())) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return true;
+    // The size list has no help; only Enter is kept from it.
+    if (watched == txtSize || watched == txtSize->lineEdit()) {
+        const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
+        return key == Qt::Key_Return || key == Qt::Key_Enter || QMainWindow::eventFilter(watched, event);
     }
     if (event->type() == QEvent::MouseMove)
         showHelpFor(watched);

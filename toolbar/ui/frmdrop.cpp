@@ -179,13 +179,13 @@ void frmDrop::setCaption(const QString &text)
 
 bool frmDrop::captionFits(const QString &text) const
 {
-    // The window manager draws the caption in its own font, with a button or icon at
-    // either end about as wide as the bar is high: a bold font of the window's size is
-    // the estimate.
+    // The window manager draws the caption in its own font, beside an icon and buttons
+    // each about as wide as the bar is high (a close box at least; some show more than
+    // asked for): a bold font of the window's size and three such squares are the estimate.
     QFont bold = font();
     bold.setBold(true);
     const int bar = std::max(geometry().top() - frameGeometry().top(), QFontMetrics(bold).height() + 8);
-    const int room = frameGeometry().width() - 2 * bar - 8;
+    const int room = frameGeometry().width() - 3 * bar - 8;
     return QFontMetrics(bold).horizontalAdvance(text) <= room;
 }
 
