@@ -3,6 +3,7 @@
 #include "canberrasoundplayer.h"
 #include "desktop.h"
 #include "desktopentrywriter.h"
+#include "qtdownloader.h"
 #include "qteventpump.h"
 #include "qtknownfolders.h"
 #include "qtmessageboxes.h"
@@ -32,5 +33,6 @@ private:
     QtSettingsStore m_settings;
     QtEventPump m_pump;
     X11DirectSave m_directSave;
+    QtDownloader m_downloader;
     Desktop m_desktop;
 };

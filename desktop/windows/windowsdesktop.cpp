@@ -3,10 +3,16 @@
 #include <clocale>
 
 WindowsDesktop::WindowsDesktop(const std::string &title)
-    : m_messages(title)
-    , m_desktop{m_messages, m_sounds, m_shell, m_folders, m_shortcuts, m_settings, m_pump}
+    : m_messages(title), m_desktop{m_messages, m_sounds, m_shell, m_folders, m_shortcuts, m_settings, m_pump}
 {
     useAnsiCodePage();
+    Downloader::install(&m_downloader);
+}
+
+WindowsDesktop::~WindowsDesktop()
+{
+    if (Downloader::installed() == &m_downloader)
+        Downloader::install(nullptr);
 }
 
 void WindowsDesktop::useAnsiCodePage()

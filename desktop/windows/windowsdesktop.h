@@ -8,6 +8,7 @@
 #include "win32messageboxes.h"
 #include "win32shell.h"
 #include "win32soundplayer.h"
+#include "wininetdownloader.h"
 
 /// Owns the real desktop services of a Windows session for one program.
 class WindowsDesktop
@@ -15,6 +16,7 @@ class WindowsDesktop
 public:
     /// title: the caption of the program's message boxes.
     explicit WindowsDesktop(const std::string &title);
+    ~WindowsDesktop();
     WindowsDesktop(const WindowsDesktop &) = delete;
     WindowsDesktop &operator=(const WindowsDesktop &) = delete;
 
@@ -35,5 +37,6 @@ private:
     ShellLinkWriter m_shortcuts;
     RegistrySettingsStore m_settings;
     Win32EventPump m_pump;
+    WinInetDownloader m_downloader;
     Desktop m_desktop;
 };

@@ -183,6 +183,31 @@ std::string fileHead(const std::string &path)
     return bytes;
 }
 
+bool isWebAddress(const std::string &address)
+{
+    const std::string lower = trimmedLower(address.substr(0, 8));
+    return lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0;
+}
+
+// The page a browser names as the drag's origin ("http://host:port"), as a Referer.
+std::string refererOf(FormatCache &cache)
+{
+    const std::string origin = DropText::firstLine(DropText::decode(cache.readType("chromium/x-renderer-taint")));
+    if (!isWebAddress(origin))
+        return {};
+    const auto authority = origin.find("//") + 2;
+    return origin.find('/', authority) == std::string::npos ? origin + "/" : origin;
+}
+
+// Everything that names the picture or its page, read before any file is asked for.
+void readNames(FormatCache &cache)
+{
+    for (const char *type :
+         {"text/uri-list", "text/html", "chromium/x-renderer-taint", "text/x-moz-url", "_netscape_url",
+          "application/x-moz-file-promise-url", "application/x-moz-file-promise-dest-filename"})
+        cache.readType(type);
+}
+
 bool addLocalFiles(FormatCache &cache, std::vector<DroppedItem> &items)
 {
     for (const std::string &path : LocalFilesFromUriList(cache.readType("text/uri-list")))
@@ -270,12 +295,31 @@ std::vector<std::string> LocalFilesFromUriList(const std::string &uriList)
 DropPayload ReadDropItems(const DropFormats &formats, const DirectSaveStep &directSave)
 {
     FormatCache cache(formats);
+    readNames(cache);
     DropPayload payload;
     if (!addLocalFiles(cache, payload.items) && !addHandedOverFile(cache, payload.items) &&
-        !addDirectSave(cache, directSave, payload.items))
-        addPictureData(cache, payload.items);
+        !addDirectSave(cache, directSave, payload.items)) {
+        const std::string address = pictureAddress(cache);
+        if (isWebAddress(address)) {
+            payload.download = DropPayload::WebPicture{address, refererOf(cache)};
+            addPictureData(cache, payload.fallback);
+        } else {
+            addPictureData(cache, payload.items);
+        }
+    }
     payload.status = payload.items.empty() ? DropPayload::Status::NoFileList : DropPayload::Status::Files;
     return payload;
+}
+
+std::string DownloadedFileName(const std::string &address, const std::string &contentDisposition,
+                               const std::string &contentType, const std::string &head)
+{
+    std::string name = DropText::fileNameInContentDisposition(contentDisposition);
+    if (name.empty())
+        name = DropText::fileNameInAddress(address);
+    if (name.empty())
+        name = "picture";
+    return itemFileName(name, head, baseType(contentType));
 }
 
 DropPayload ExtractDropItems(const MimeFormats &formats)

@@ -47,6 +47,17 @@ struct DropPayload
     Status status = Status::NoFileList;
     std::vector<DroppedItem> items;
     std::string errorDescription;
+
+    /// A picture the drop names only by its web address: it is fetched, and saved once
+    /// it has arrived. items is then empty; fallback holds the picture as the source
+    /// encoded it, if it did, for when the fetch fails.
+    struct WebPicture
+    {
+        std::string address;
+        std::string referer; ///< the page the picture was dragged from, when the drop names it
+    };
+    std::optional<WebPicture> download;
+    std::vector<DroppedItem> fallback;
 };
 
 /// The data formats of a drop, by MIME type, in the order the source offered them.
@@ -75,13 +86,21 @@ std::vector<std::string> LocalFilesFromUriList(const std::string &uriList);
 /// The items a drop's formats yield, in the order that keeps the original bytes:
 /// local files (text/uri-list); else the file a browser hands over as
 /// application/octet-stream; else the file the source writes by direct save; else
-/// picture data (image/png, image/jpeg, other image types, application/x-qt-image),
-/// as the source encoded it. Nothing is fetched from the network: a web address alone
-/// yields nothing. A handed-over item is named, for its extension, after the direct
+/// the picture's http or https address, for download (with the picture data as
+/// fallback); else picture data (image/png, image/jpeg, other image types,
+/// application/x-qt-image), as the source encoded it. Every text format that names the
+/// picture is read first: a source may abandon the drag while it fails to hand over a
+/// large file, and its other formats go with it. A handed-over item is named, for its extension, after the direct
 /// save's suggestion, the browser's file name, the last segment of the picture's
 /// address, or else its content type; where the bytes' own type disagrees with that
 /// name's extension, the extension of the bytes' type is used.
 DropPayload ReadDropItems(const DropFormats &formats, const DirectSaveStep &directSave = {});
+
+/// The name a downloaded picture is saved by, for its extension: the server's
+/// Content-Disposition file name, else the last segment of the address, else the
+/// content type; corrected by the type the bytes (head) show.
+std::string DownloadedFileName(const std::string &address, const std::string &contentDisposition,
+                               const std::string &contentType, const std::string &head);
 
 /// ReadDropItems over formats already read (no direct save).
 DropPayload ExtractDropItems(const MimeFormats &formats);

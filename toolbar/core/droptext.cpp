@@ -267,4 +267,38 @@ std::string fileNameInAddress(const std::string &address)
     return segment;
 }
 
+std::string fileNameInContentDisposition(const std::string &header)
+{
+    std::string plain;
+    std::size_t at = 0;
+    while ((at = header.find(';', at)) != std::string::npos) {
+        ++at;
+        const auto equals = header.find('=', at);
+        if (equals == std::string::npos)
+            break;
+        std::string key = firstLine(header.substr(at, equals - at));
+        for (char &c : key)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::string value = header.substr(equals + 1, header.find(';', equals) - equals - 1);
+        value = firstLine(value);
+        if (key == "filename*") {
+            // RFC 5987: charset'language'percent-encoded; this build's text is UTF-8.
+            const auto quote = value.find('\'', value.find('\'') + 1);
+            if (quote != std::string::npos)
+                plain = percentDecoded(value.substr(quote + 1));
+            break;
+        }
+        if (key == "filename" && plain.empty()) {
+            if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+                value = value.substr(1, value.size() - 2);
+            plain = value;
+        }
+    }
+    const auto slash = plain.find_last_of("/\\");
+    plain = slash == std::string::npos ? plain : plain.substr(slash + 1);
+    if (plain.find('\0') != std::string::npos || plain == "." || plain == "..")
+        return {};
+    return plain;
+}
+
 } // namespace DropText

@@ -35,4 +35,8 @@ std::string imageSourceInHtml(const std::string &html);
 /// scheme://authority/path (data: and blob: addresses name no file).
 std::string fileNameInAddress(const std::string &address);
 
+/// The file name an HTTP Content-Disposition header gives (filename*= before filename=),
+/// without any folder part; empty when it gives none.
+std::string fileNameInContentDisposition(const std::string &header);
+
 } // namespace DropText

@@ -34,7 +34,7 @@ QColor spotColor(const std::string &text)
 
 frmDrop::frmDrop(AppContext &app, DialogHost &dialogs)
     : m_app(app), m_dialogs(dialogs), timerCaption(new QTimer(this)), m_captionLabel(new CaptionLabel(this)),
-      mnuPopUp(nullptr)
+      mnuPopUp(nullptr), m_drops(app, Downloader::installed())
 {
     setObjectName(QStringLiteral("frmDrop"));
     // A small caption bar with a close box only; the size is fixed below.
@@ -279,9 +279,8 @@ void frmDrop::saveLocation()
 {
     if (!m_app.globals.options.RememberLocation)
         return;
-    const bool saved =
-        WriteToolbarPosition(m_app.desktop.settings,
-                             {PixelsToTwips(pos().y(), logicalDpiY()), PixelsToTwips(pos().x(), logicalDpiX())});
+    const bool saved = WriteToolbarPosition(
+        m_app.desktop.settings, {PixelsToTwips(pos().y(), logicalDpiY()), PixelsToTwips(pos().x(), logicalDpiX())});
     // The user expects the toolbar back where it was: say so when that cannot be kept.
     if (!saved)
         m_app.desktop.messages.showMessage(ToolbarLocationNotSavedMessage);
@@ -348,10 +347,11 @@ void frmDrop::dropOn(int square, const QMimeData &data)
     m_currentSquare = square;
     const std::string folder = fromQt(squareFolder(square));
     DropPayload payload = readDrop(data, folder);
-    // Saving may ask questions. Doing it once the drop is over lets the drag source
-    // finish its drag instead of waiting for the answers.
-    QTimer::singleShot(
-        0, this, [this, square, folder, payload = std::move(payload)] { HandleDrop(m_app, square, folder, payload); });
+    // Saving may ask questions and download. Doing it once the drop is over lets the drag
+    // source finish its drag instead of waiting for the answers.
+    QTimer::singleShot(0, this, [this, square, folder, payload = std::move(payload)]() mutable {
+        m_drops.add(square, folder, std::move(payload));
+    });
 }
 
 void frmDrop::openNameDetails()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appcontext.h"
+#include "dropqueue.h"
 #include "toolbarlayout.h"
 
 #include <QSize>
@@ -95,4 +96,5 @@ private:
     QSize m_frameSize; ///< what frame and caption bar add to the client size, as last applied
     QString m_caption;
     int m_currentSquare = 0;
+    DropQueue m_drops;
 };
