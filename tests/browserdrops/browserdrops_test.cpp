@@ -2,6 +2,7 @@
 // X11, see fixtures/README.md), read as the toolbar reads a drop and saved by the drop flow.
 
 #include "dropflow.h"
+#include "dropqueue.h"
 #include "dropreader.h"
 #include "recordeddrop.h"
 #include "toolbarfixture.h"
@@ -71,6 +72,7 @@ protected:
     }
 
     std::string folder;
+    DropQueue drops{app, nullptr}; // no network: a picture's address alone saves nothing
 };
 
 TEST_F(BrowserDrops, EachBrowserDropLandsAsTheBestFileItOffers)
@@ -94,7 +96,7 @@ TEST_F(BrowserDrops, EachBrowserDropLandsAsTheBestFileItOffers)
     for (const auto &c : cases) {
         useSpot(c.drop);
         const auto mime = mimeDataOf(recordedDrop(c.drop));
-        HandleDrop(app, 0, folder, readDrop(*mime, folder));
+        drops.add(0, folder, readDrop(*mime, folder));
         EXPECT_EQ(savedFiles(), std::vector<std::string>{c.savedAs}) << c.drop;
         EXPECT_EQ(readFile(folder + "/" + c.savedAs), readFile(fixture(c.bytesOf))) << c.drop;
         EXPECT_EQ(globals.DropSpots[0].LastFileSaved, c.savedAs) << c.drop;
@@ -118,7 +120,7 @@ TEST_F(BrowserDrops, FileManagerDropsCopyTheNamedFiles)
              at = format.bytes.find("/tmp/dnd/fx/src/"))
             format.bytes.replace(at, 16, (temp / "src") + "/");
     }
-    HandleDrop(app, 0, folder, readDrop(*mimeDataOf(formats), folder));
+    drops.add(0, folder, readDrop(*mimeDataOf(formats), folder));
     EXPECT_EQ(savedFiles(), (std::vector<std::string>{"Flower-001.jpg", "Flower-002.png"}));
     EXPECT_EQ(readFile(folder + "/Flower-001.jpg"), readFile(photo));
     EXPECT_EQ(readFile(folder + "/Flower-002.png"), readFile(fixture("originals/puppy.png")));
@@ -134,7 +136,7 @@ TEST_F(BrowserDrops, AnAddressOrTextAloneIsNoFile)
                format.name.find("file-promise") != std::string::npos || format.name == "XdndDirectSave0" ||
                format.name == "application/x-moz-nativeimage";
     });
-    const std::vector<RecordedFormat> drops[] = {
+    const std::vector<RecordedFormat> addressDrops[] = {
         addressesOnly,
         {{"text/uri-list", readFile(fixture("chromium-x11-jpeg/00.bin"))}},
         {{"text/uri-list", "http://127.0.0.1:28124/gallery.html"},
@@ -142,9 +144,12 @@ TEST_F(BrowserDrops, AnAddressOrTextAloneIsNoFile)
          {"text/html", "<a href=\"http://127.0.0.1:28124/gallery.html\">Gallery</a>"}},
         {{"text/plain", "a kitten"}},
     };
-    for (const auto &formats : drops)
-        HandleDrop(app, 0, folder, readDrop(*mimeDataOf(formats), folder));
-    EXPECT_EQ(desktop.messages, std::vector<std::string>(std::size(drops), FileFormatIncorrectMessage));
+    for (const auto &formats : addressDrops) {
+        const DropPayload payload = readDrop(*mimeDataOf(formats), folder);
+        EXPECT_EQ(payload.download.has_value(), &formats != &addressDrops[3]);
+        drops.add(0, folder, payload);
+    }
+    EXPECT_EQ(desktop.messages, std::vector<std::string>(std::size(addressDrops), FileFormatIncorrectMessage));
     EXPECT_TRUE(savedFiles().empty());
     EXPECT_EQ(globals.DropSpots[0].SequenceNumber, "000");
     EXPECT_TRUE(desktop.soundsPlayed.empty());
@@ -158,7 +163,7 @@ TEST_F(BrowserDrops, DirectSaveIsAskedBeforeThePictureIsEncoded)
     mime.setData("XdndDirectSave0", "S"); // the source's answer once it has written the file
     ScriptedDirectSave directSave;
 
-    HandleDrop(app, 0, folder, readDrop(mime, folder, &directSave));
+    drops.add(0, folder, readDrop(mime, folder, &directSave));
     EXPECT_EQ(directSave.folders, std::vector<std::string>{folder});
     EXPECT_EQ(savedFiles(), std::vector<std::string>{"Flower-001.jpg"});
     EXPECT_EQ(readFile(folder + "/Flower-001.jpg"), readFile(fixture("originals/kitten.jpg")));
@@ -167,7 +172,7 @@ TEST_F(BrowserDrops, DirectSaveIsAskedBeforeThePictureIsEncoded)
         EXPECT_FALSE(mime.asked.contains(encoded)) << encoded;
 
     mime.setData("XdndDirectSave0", "F"); // declined: the PNG rendering instead
-    HandleDrop(app, 0, folder, readDrop(mime, folder, &directSave));
+    drops.add(0, folder, readDrop(mime, folder, &directSave));
     EXPECT_EQ(readFile(folder + "/Flower-002.png"), readFile(fixture("firefox-x11-jpeg/11.bin")));
     EXPECT_EQ(savedFiles(), (std::vector<std::string>{"Flower-001.jpg", "Flower-002.png"}));
 }
@@ -178,7 +183,7 @@ TEST_F(BrowserDrops, AQtImageIsSavedAsPng)
     picture.fill(Qt::red);
     QMimeData mime;
     mime.setImageData(picture);
-    HandleDrop(app, 0, folder, readDrop(mime, folder));
+    drops.add(0, folder, readDrop(mime, folder));
     const std::string saved = readFile(folder + "/Flower-001.png");
     const QImage loaded = QImage::fromData(QByteArray::fromStdString(saved), "PNG");
     EXPECT_EQ(loaded.size(), picture.size());

@@ -4,6 +4,7 @@
 
 #include "dropqueue.h"
 #include "dropreader.h"
+#include "fakedownloader.h"
 #include "qtdownloader.h"
 #include "recordeddrop.h"
 #include "toolbarfixture.h"
@@ -206,14 +207,16 @@ TEST_F(DownloadDrops, TheBrowsersOwnDataComesBeforeOrAfterTheDownload)
 
 TEST_F(DownloadDrops, LaterDropsWaitForTheDownloadBeforeThem)
 {
-    server.routes["/slow.png"] = {"HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nContent-Length: 20000", picture(10000),
-                                  true};
-    drop(chromiumDrop("/slow.png"));
-    drop(chromiumDrop("/other.png", readFile(fixture("originals/puppy.png"))));
-    EXPECT_FALSE(fs::exists(folder + "/Flower-001.png")); // the second drop waits, though it needs no download
-    waitUntilDone();
-    EXPECT_EQ(folderEntries(), std::vector<std::string>{"Flower-001.png"});
-    EXPECT_EQ(desktop.messages.size(), 1u);
+    FakeDownloader fake;
+    DropQueue waiting(app, &fake);
+    const std::string jpeg = readFile(fixture("originals/kitten.jpg"));
+    waiting.add(0, folder, readDrop(*mimeDataOf(chromiumDrop("/a")), folder, nullptr));
+    waiting.add(0, folder, readDrop(*mimeDataOf(chromiumDrop("/b.png", jpeg)), folder, nullptr));
+    EXPECT_EQ(fake.requests.size(), 1u);
+    EXPECT_TRUE(folderEntries().empty()); // the second drop waits its turn
+    fake.finishNext(jpeg, {true, "", "image/jpeg", "", server.address("/a")});
+    EXPECT_EQ(folderEntries(), (std::vector<std::string>{"Flower-001.jpg", "Flower-002.jpg"}));
+    EXPECT_FALSE(waiting.busy());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // asked, as Firefox does. Runs on a virtual X display (run-on-xvfb.sh).
 
 #include "dropflow.h"
+#include "dropqueue.h"
 #include "dropreader.h"
 #include "linuxdesktop.h"
 #include "recordeddrop.h"
@@ -73,8 +74,8 @@ protected:
             GTEST_SKIP() << "needs an X11 display";
         setSpots({"spot"});
         folder = globals.DropSpots[0].FolderPath;
-        target = std::make_unique<DropTarget>(
-            folder, [this](const DropPayload &payload) { HandleDrop(app, 0, folder, payload); });
+        target =
+            std::make_unique<DropTarget>(folder, [this](const DropPayload &payload) { drops.add(0, folder, payload); });
         target->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(target.get()));
     }
@@ -118,6 +119,7 @@ protected:
 
     std::string folder;
     std::unique_ptr<DropTarget> target;
+    DropQueue drops{app, nullptr}; // no network: the picture's address is not fetched
     LinuxDesktop linuxDesktop{QStringLiteral("xdsdrop_test")};
 };
 
@@ -162,8 +164,8 @@ TEST_F(XdsDrop, AFailedDirectSaveFallsBackToThePictureAndLeavesNothing)
         const QString report =
             dropFrom("firefox-x11-jpeg", firefoxSaving("kitten.jpg", "originals/kitten.jpg", answer));
         EXPECT_TRUE(report.contains("asked XdndDirectSave0")) << answer;
-        ASSERT_EQ(target->payload->items.size(), 1u) << answer;
-        EXPECT_FALSE(target->payload->items[0].isLocalFile()) << answer;
+        ASSERT_EQ(target->payload->fallback.size(), 1u) << answer;
+        EXPECT_FALSE(target->payload->fallback[0].isLocalFile()) << answer;
     }
     EXPECT_EQ(folderContents(), (std::vector<std::string>{"Flower-001.png", "Flower-002.png", "Flower-003.png"}))
         << "no file of the source's left";
@@ -179,8 +181,8 @@ TEST_F(XdsDrop, ASourceTooSlowIsGivenUpAndItsLateFileRemoved)
     const QString report = dropFrom("firefox-x11-jpeg", firefoxSaving("kitten.jpg", "originals/kitten.jpg", "S", 1500));
     DirectSave::install(usual);
     EXPECT_TRUE(report.contains("wrote")) << report.toStdString();
-    ASSERT_EQ(target->payload->items.size(), 1u);
-    EXPECT_FALSE(target->payload->items[0].isLocalFile());
+    ASSERT_EQ(target->payload->fallback.size(), 1u);
+    EXPECT_FALSE(target->payload->fallback[0].isLocalFile());
     // The source wrote the file it had been asked for long after the drop gave up on it.
     EXPECT_TRUE(QTest::qWaitFor([&] { return folderContents() == std::vector<std::string>{"Flower-001.png"}; }, 5000))
         << folderContents().size() << " files";

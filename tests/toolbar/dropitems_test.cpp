@@ -227,9 +227,10 @@ TEST(DropItems, HandedOverFilesAndPictureData)
     };
     for (const auto &c : cases) {
         const DropPayload payload = ExtractDropItems(c.formats);
-        ASSERT_EQ(payload.status, DropPayload::Status::Files) << c.what;
-        ASSERT_EQ(payload.items.size(), 1u) << c.what;
-        const DroppedItem &item = payload.items[0];
+        // A picture with a web address is fetched first; its data is kept for when that fails.
+        const auto &items = payload.download ? payload.fallback : payload.items;
+        ASSERT_EQ(items.size(), 1u) << c.what;
+        const DroppedItem &item = items[0];
         ASSERT_FALSE(item.isLocalFile()) << c.what;
         EXPECT_EQ(*item.data, c.item.bytes) << c.what;
         EXPECT_EQ(item.fileName, c.item.fileName) << c.what;
@@ -321,7 +322,7 @@ TEST(DropItems, ReadsOnlyWhatItNeedsAndEachFormatOnce)
     });
     ASSERT_EQ(payload.items.size(), 1u);
     EXPECT_EQ(directSaves, 0);
-    EXPECT_EQ(chromium.reads, (std::vector<std::string>{"text/uri-list", "application/octet-stream", "text/html"}));
+    EXPECT_EQ(chromium.reads, (std::vector<std::string>{"text/uri-list", "text/html", "application/octet-stream"}));
 }
 
 class DirectSaveItems : public ToolbarFixture
@@ -370,14 +371,16 @@ TEST_F(DirectSaveItems, NamesComeFromTheBrowserWhenTheSourceSuggestsNone)
 TEST_F(DirectSaveItems, DeclinedDirectSaveFallsThroughToPictureData)
 {
     const auto payload = ReadDropItems(firefox.view(), [] { return std::optional<DirectSavedFile>(); });
-    ASSERT_EQ(payload.items.size(), 1u);
-    EXPECT_EQ(*payload.items[0].data, Png);
+    ASSERT_TRUE(payload.download);
+    EXPECT_EQ(payload.download->address, "http://h/kitten.jpg");
+    ASSERT_EQ(payload.fallback.size(), 1u);
+    EXPECT_EQ(*payload.fallback[0].data, Png);
 
     firefox.formats.erase(firefox.formats.begin() + 2); // no XdndDirectSave0 offered
     const auto notOffered = ReadDropItems(firefox.view(), writes(Jpeg, "a.jpg"));
     EXPECT_EQ(asked, 0);
-    ASSERT_EQ(notOffered.items.size(), 1u);
-    EXPECT_FALSE(notOffered.items[0].isLocalFile());
+    ASSERT_EQ(notOffered.fallback.size(), 1u);
+    EXPECT_FALSE(notOffered.fallback[0].isLocalFile());
 }
 
 TEST_F(DirectSaveItems, TheWrittenFileIsMovedToItsNumberedName)
