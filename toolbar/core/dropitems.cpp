@@ -4,7 +4,6 @@
 #include "imagetypes.h"
 
 #include <cctype>
-#include <fstream>
 #include <map>
 
 namespace {
@@ -174,15 +173,6 @@ std::string head(const std::string &bytes)
     return bytes.substr(0, ImageTypes::SniffLength);
 }
 
-std::string fileHead(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes(ImageTypes::SniffLength, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
-}
-
 bool isWebAddress(const std::string &address)
 {
     const std::string lower = trimmedLower(address.substr(0, 8));
@@ -243,7 +233,7 @@ bool addDirectSave(FormatCache &cache, const DirectSaveStep &directSave, std::ve
         return false;
     auto file = std::make_shared<const TemporaryFile>(saved->path);
     const std::string name = saved->suggestedName.empty() ? browserFileName(cache) : saved->suggestedName;
-    std::string fileName = itemFileName(name, fileHead(saved->path), {});
+    std::string fileName = itemFileName(name, ImageTypes::fileHead(saved->path), {});
     items.push_back(DroppedItem::writtenFile(std::move(file), std::move(fileName)));
     return true;
 }

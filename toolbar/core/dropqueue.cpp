@@ -6,7 +6,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <fstream>
 #include <random>
 
 namespace {
@@ -23,15 +22,6 @@ std::string downloadPath(const std::string &folder)
             return path;
     }
     return Paths::join(folder, ".stowlet-download.part");
-}
-
-std::string fileHead(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes(ImageTypes::SniffLength, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
 }
 
 // A picture by its first bytes, or failing that by the server's word.
@@ -121,7 +111,7 @@ void DropQueue::downloaded(Drop &drop, const std::shared_ptr<const TemporaryFile
     DropPayload &payload = drop.payload;
     std::string reason = result.reason;
     if (result.ok) {
-        const std::string head = fileHead(file->path());
+        const std::string head = ImageTypes::fileHead(file->path());
         if (isPicture(head, result.contentType)) {
             const std::string &address = result.finalAddress.empty() ? payload.download->address : result.finalAddress;
             payload.items = {DroppedItem::writtenFile(

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <cstdint>
+#include <fstream>
 
 namespace ImageTypes {
 
@@ -171,6 +172,15 @@ bool extensionFits(std::string_view extension, std::string_view typeExtension)
             return true;
     }
     return false;
+}
+
+std::string fileHead(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(SniffLength, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
 }
 
 } // namespace ImageTypes

@@ -15,6 +15,9 @@ inline constexpr std::size_t SniffLength = 64;
 /// "webp", "bmp", "tif", "ico", "avif", "heic", "jxl"), or empty text when unknown.
 std::string sniff(std::string_view head);
 
+/// The first SniffLength bytes of the file at path (fewer when it is shorter or unreadable).
+std::string fileHead(const std::string &path);
+
 /// The usual extension for a MIME type ("image/jpeg" -> "jpg"); parameters and case are
 /// ignored. Empty text for types not in the table.
 std::string extensionForMimeType(std::string_view mimeType);
