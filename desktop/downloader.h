@@ -1,5 +1,7 @@
 #pragma once
 
+#include "installable.h"
+
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -29,7 +31,7 @@ struct DownloadResult
 
 /// Fetches files over http and https without blocking the user interface: start returns at
 /// once and the callbacks come later, on the user-interface thread.
-class Downloader
+class Downloader : public Installable<Downloader>
 {
 public:
     using Progress = std::function<void(std::uint64_t received, std::uint64_t total)>; ///< total 0: not known
@@ -39,9 +41,4 @@ public:
 
     /// Starts fetching request.address into request.path. finished is called exactly once.
     virtual void start(const DownloadRequest &request, Progress progress, Finished finished) = 0;
-
-    /// The desktop's downloader, if it has one: the desktop's implementation registers
-    /// itself here for as long as it lives.
-    static Downloader *installed();
-    static void install(Downloader *downloader);
 };

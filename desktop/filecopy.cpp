@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <string_view>
 #include <vector>
 
@@ -20,7 +21,38 @@ namespace fs = std::filesystem;
 namespace FileCopy {
 
 namespace {
+
 constexpr std::string_view PartSuffix = ".stowlet-part";
+constexpr std::string_view TransferSuffix = ".part";
+constexpr int TransferDigits = 8;
+
+std::string_view transferPrefix(Transfer kind)
+{
+    return kind == Transfer::Download ? ".stowlet-download-" : ".stowlet-drop-";
+}
+
+bool endsWith(const std::string &name, std::string_view suffix)
+{
+    return name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+// ".<name>.stowlet-part", or a received file's name with its eight hexadecimal digits.
+bool isTemporaryName(const std::string &name)
+{
+    if (name.size() > PartSuffix.size() + 1 && name.front() == '.' && endsWith(name, PartSuffix))
+        return true;
+    for (const Transfer kind : {Transfer::Download, Transfer::DirectSave}) {
+        const std::string_view prefix = transferPrefix(kind);
+        if (name.size() != prefix.size() + TransferDigits + TransferSuffix.size() || name.rfind(prefix, 0) != 0 ||
+            !endsWith(name, TransferSuffix))
+            continue;
+        const auto digits = name.substr(prefix.size(), TransferDigits);
+        if (digits.find_first_not_of("0123456789abcdef") == std::string::npos)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::string temporaryNameFor(const std::string &destination)
@@ -31,15 +63,29 @@ std::string temporaryNameFor(const std::string &destination)
     return Paths::join(Paths::parentFolder(destination), hidden);
 }
 
-void removeLeftovers(const std::string &folder)
+std::string transferPath(const std::string &folder, Transfer kind)
+{
+    std::random_device random;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        char digits[TransferDigits + 1];
+        std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(random()));
+        const std::string path =
+            Paths::join(folder, std::string(transferPrefix(kind)) + digits + std::string(TransferSuffix));
+        std::error_code ec;
+        if (fs::symlink_status(fs::path(path), ec).type() == fs::file_type::not_found)
+            return path;
+    }
+    return {};
+}
+
+void removeLeftovers(const std::string &folder, const std::function<bool(const std::string &name)> &inUse)
 {
     std::error_code ec;
     for (fs::directory_iterator entry(fs::path(folder), ec), end; !ec && entry != end; entry.increment(ec)) {
         const std::string name = entry->path().filename().string();
-        const bool ours = name.size() > PartSuffix.size() + 1 && name.front() == '.' &&
-                          name.compare(name.size() - PartSuffix.size(), PartSuffix.size(), PartSuffix) == 0;
         std::error_code ignored;
-        if (ours && entry->is_regular_file(ignored) && !entry->is_symlink(ignored))
+        if (isTemporaryName(name) && !(inUse && inUse(name)) && entry->is_regular_file(ignored) &&
+            !entry->is_symlink(ignored))
             fs::remove(entry->path(), ignored);
     }
 }
@@ -126,7 +172,9 @@ bool copyReplacing(const std::string &source, const std::string &destination, st
         error = std::strerror(errno);
         return false;
     }
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (fstat(in, &info) != 0 || !S_ISREG(info.st_mode)) {
         error = S_ISDIR(info.st_mode) ? "It is a folder, not a file." : std::strerror(errno);
         ::close(in);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 /// Putting files in place without ever leaving a partial one: the content goes to a
@@ -24,8 +25,19 @@ bool sameFile(const std::string &first, const std::string &second);
 /// The temporary name used beside a destination while it is being written.
 std::string temporaryNameFor(const std::string &destination);
 
-/// Removes the partial copies a program that ended while copying left in the folder:
-/// plain files whose names follow the temporary-name pattern, nothing else.
-void removeLeftovers(const std::string &folder);
+/// The files another program fills for a drop, each kind under hidden names of its own.
+enum class Transfer {
+    Download,   ///< ".stowlet-download-1a2b3c4d.part"
+    DirectSave, ///< ".stowlet-drop-1a2b3c4d.part", written by the drag source
+};
+
+/// A hidden name in folder for a file being received that nothing uses yet; the file is
+/// not created here. Empty when no free name was found.
+std::string transferPath(const std::string &folder, Transfer kind);
+
+/// Removes the partial copies and received files a program that ended mid-drop left in
+/// the folder: plain files whose names follow the temporary-name patterns, nothing else,
+/// and none that inUse says this run is still filling.
+void removeLeftovers(const std::string &folder, const std::function<bool(const std::string &name)> &inUse = {});
 
 } // namespace FileCopy

@@ -10,8 +10,6 @@ LinuxDesktop::LinuxDesktop(const QString &title)
 
 LinuxDesktop::~LinuxDesktop()
 {
-    if (DirectSave::installed() == &m_directSave)
-        DirectSave::install(nullptr);
-    if (Downloader::installed() == &m_downloader)
-        Downloader::install(nullptr);
+    DirectSave::uninstall(&m_directSave);
+    Downloader::uninstall(&m_downloader);
 }

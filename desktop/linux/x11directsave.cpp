@@ -1,7 +1,7 @@
 #include "x11directsave.h"
 
 #include "abandonedfile.h"
-#include "filewritewatch.h"
+#include "filecopy.h"
 #include "paths.h"
 
 #include <QGuiApplication>
@@ -13,7 +13,6 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
-#include <random>
 #include <sys/stat.h>
 #include <xcb/xcb.h>
 
@@ -90,22 +89,6 @@ std::string fileUri(const std::string &path)
     return uri;
 }
 
-// A hidden name in the folder that nothing uses yet. The file is not created here: a
-// source that finds its target taken writes a file of another name instead.
-std::string unusedTemporaryPath(const std::string &folder)
-{
-    std::random_device random;
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        char name[40];
-        std::snprintf(name, sizeof name, ".stowlet-drop-%08x.part", static_cast<unsigned>(random()));
-        const std::string path = Paths::join(folder, name);
-        struct stat info = {};
-        if (::lstat(path.c_str(), &info) != 0 && errno == ENOENT)
-            return path;
-    }
-    return {};
-}
-
 mode_t currentUmask()
 {
     std::ifstream status("/proc/self/status");
@@ -119,37 +102,56 @@ mode_t currentUmask()
     return mask;
 }
 
+// Follows the source writing the file: an ordinary file of the user's once written,
+// removed (and kept removed a while) once given up or no longer wanted.
+void follow(FileWriteWatch *watch, const std::shared_ptr<DirectSaveTransfer> &transfer)
+{
+    const std::string path = transfer->path();
+    watch->onFinished([watch, path, weak = std::weak_ptr<DirectSaveTransfer>(transfer)](bool written) {
+        watch->deleteLater();
+        const auto transfer = weak.lock();
+        if (transfer && written) {
+            // Browsers write the file for the owner alone.
+            ::chmod(path.c_str(), 0666 & ~currentUmask());
+            return transfer->finish(DirectSaveTransfer::State::Written);
+        }
+        AbandonedFile::remove(Paths::parentFolder(path), Paths::fileName(path), AbandonedFor);
+        if (transfer)
+            transfer->finish(DirectSaveTransfer::State::Abandoned);
+    });
+}
+
 } // namespace
 
 X11DirectSave::X11DirectSave() : m_patience(DefaultPatience) {}
 
 X11DirectSave::X11DirectSave(Patience patience) : m_patience(patience) {}
 
-std::optional<DirectSavedFile> X11DirectSave::saveInto(const std::string &folder,
-                                                       const std::function<std::string()> &requestWrite)
+std::shared_ptr<DirectSaveTransfer> X11DirectSave::saveInto(const std::string &folder,
+                                                            const std::function<std::string()> &requestWrite)
 {
     const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
     if (!connection)
-        return std::nullopt;
+        return nullptr;
     const xcb_atom_t property = internAtom(connection, "XdndDirectSave0");
     const xcb_window_t source = selectionOwner(connection, internAtom(connection, "XdndSelection"));
     if (property == XCB_ATOM_NONE || source == XCB_WINDOW_NONE)
-        return std::nullopt;
+        return nullptr;
     const std::optional<std::string> suggestedName = readProperty(connection, source, property);
-    const std::string path = unusedTemporaryPath(folder);
+    const std::string path = FileCopy::transferPath(folder, FileCopy::Transfer::DirectSave);
     if (!suggestedName || path.empty())
-        return std::nullopt;
+        return nullptr;
 
-    FileWriteWatch watch(folder, Paths::fileName(path));
+    const std::string name = Paths::fileName(path);
+    auto watch = std::make_unique<FileWriteWatch>(folder, name, m_patience, qGuiApp);
     if (!writeProperty(connection, source, property, internAtom(connection, "text/plain"), fileUri(path)))
-        return std::nullopt;
-    const std::string answer = requestWrite();
-    if (answer.rfind('S', 0) == 0 && watch.waitUntilWritten(m_patience.quiet, m_patience.total)) {
-        // Browsers write the file for the owner alone; it becomes an ordinary file of the user's.
-        ::chmod(path.c_str(), 0666 & ~currentUmask());
-        return DirectSavedFile{path, *suggestedName};
+        return nullptr;
+    if (requestWrite().rfind('S', 0) != 0) {
+        AbandonedFile::remove(folder, name, AbandonedFor);
+        return nullptr;
     }
-    AbandonedFile::remove(folder, Paths::fileName(path), AbandonedFor);
-    return std::nullopt;
+    auto transfer = std::make_shared<DirectSaveTransfer>(path, *suggestedName);
+    follow(watch.release(), transfer);
+    return transfer;
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "directsave.h"
-
-#include <chrono>
+#include "filewritewatch.h"
 
 /// The direct-save protocol (XDS) of X11 drops. The drag source is the owner of the
 /// XdndSelection selection; it keeps the file name it suggests in its window's
@@ -14,18 +13,14 @@ class X11DirectSave final : public DirectSave
 {
 public:
     /// How long a drop waits for the source to write the file: at most quiet without any
-    /// progress, total in all. Past that it takes the drop's other formats.
-    struct Patience
-    {
-        std::chrono::milliseconds quiet;
-        std::chrono::milliseconds total;
-    };
+    /// progress, total in all. Past that the transfer is abandoned.
+    using Patience = FileWriteWatch::Patience;
 
     X11DirectSave();
     explicit X11DirectSave(Patience patience);
 
-    std::optional<DirectSavedFile> saveInto(const std::string &folder,
-                                            const std::function<std::string()> &requestWrite) override;
+    std::shared_ptr<DirectSaveTransfer> saveInto(const std::string &folder,
+                                                 const std::function<std::string()> &requestWrite) override;
 
 private:
     Patience m_patience;

@@ -11,8 +11,7 @@ WindowsDesktop::WindowsDesktop(const std::string &title)
 
 WindowsDesktop::~WindowsDesktop()
 {
-    if (Downloader::installed() == &m_downloader)
-        Downloader::install(nullptr);
+    Downloader::uninstall(&m_downloader);
 }
 
 void WindowsDesktop::useAnsiCodePage()

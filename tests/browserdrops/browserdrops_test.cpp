@@ -4,6 +4,7 @@
 #include "dropflow.h"
 #include "dropqueue.h"
 #include "dropreader.h"
+#include "fakedirectsave.h"
 #include "recordeddrop.h"
 #include "toolbarfixture.h"
 
@@ -31,24 +32,6 @@ protected:
         asked << format;
         return QMimeData::retrieveData(format, type);
     }
-};
-
-// A direct save scripted like Firefox's: on "S" from the drag source it has written the
-// original picture into the folder.
-class ScriptedDirectSave final : public DirectSave
-{
-public:
-    std::optional<DirectSavedFile> saveInto(const std::string &folder,
-                                            const std::function<std::string()> &requestWrite) override
-    {
-        folders.push_back(folder);
-        if (requestWrite() != "S")
-            return std::nullopt;
-        const std::string path = folder + "/.direct-save.part";
-        fs::copy_file(fixture("originals/kitten.jpg"), path);
-        return DirectSavedFile{path, "kitten.jpg"};
-    }
-    std::vector<std::string> folders;
 };
 
 class BrowserDrops : public ToolbarFixture
@@ -160,11 +143,12 @@ TEST_F(BrowserDrops, DirectSaveIsAskedBeforeThePictureIsEncoded)
     RecordingMimeData mime;
     for (const RecordedFormat &format : recordedDrop("firefox-x11-jpeg"))
         mime.setData(QString::fromStdString(format.name), QByteArray::fromStdString(format.bytes));
-    mime.setData("XdndDirectSave0", "S"); // the source's answer once it has written the file
-    ScriptedDirectSave directSave;
+    mime.setData("XdndDirectSave0", "S"); // the source's answer once it has created the file
+    FakeDirectSave directSave;
 
     drops.add(0, folder, readDrop(mime, folder, &directSave));
     EXPECT_EQ(directSave.folders, std::vector<std::string>{folder});
+    directSave.finishNext(readFile(fixture("originals/kitten.jpg")));
     EXPECT_EQ(savedFiles(), std::vector<std::string>{"Flower-001.jpg"});
     EXPECT_EQ(readFile(folder + "/Flower-001.jpg"), readFile(fixture("originals/kitten.jpg")));
     EXPECT_EQ(mime.asked.count("XdndDirectSave0"), 1);

@@ -4,11 +4,15 @@
 #include "filewritewatch.h"
 #include "tempfolder.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -30,13 +34,36 @@ void writeLater(const std::string &path, const std::string &bytes, std::chrono::
     std::fclose(file);
 }
 
+// Runs the event loop until the watch ends; true when it found the file written.
+struct Watching
+{
+    Watching(const std::string &folder, const std::string &name, std::chrono::milliseconds quiet,
+             std::chrono::milliseconds total)
+        : watch(folder, name, {quiet, total})
+    {
+        watch.onFinished([this](bool written) {
+            result = written;
+            loop.quit();
+        });
+    }
+    bool waitUntilWritten()
+    {
+        if (!result)
+            loop.exec();
+        return *result;
+    }
+    std::optional<bool> result;
+    QEventLoop loop;
+    FileWriteWatch watch;
+};
+
 TEST(FileWriteWatch, WaitsUntilTheWriterHasClosedTheFile)
 {
     TempFolder temp;
     const std::string bytes(10000, 'x');
-    FileWriteWatch watch(temp.str(), "picture.part");
+    Watching watch(temp.str(), "picture.part", 2000ms, 10000ms);
     std::thread writer(writeLater, temp / "picture.part", bytes, 300ms);
-    EXPECT_TRUE(watch.waitUntilWritten(2000ms, 10000ms));
+    EXPECT_TRUE(watch.waitUntilWritten());
     EXPECT_EQ(readFile(temp / "picture.part"), bytes) << "complete the moment the wait ends";
     writer.join();
 }
@@ -44,13 +71,13 @@ TEST(FileWriteWatch, WaitsUntilTheWriterHasClosedTheFile)
 TEST(FileWriteWatch, AFileMovedIntoPlaceCounts)
 {
     TempFolder temp;
-    FileWriteWatch watch(temp.str(), "picture.part");
+    Watching watch(temp.str(), "picture.part", 2000ms, 10000ms);
     std::thread writer([&] {
         std::this_thread::sleep_for(100ms);
         temp.writeFile("elsewhere", "whole");
         std::filesystem::rename(temp / "elsewhere", temp / "picture.part");
     });
-    EXPECT_TRUE(watch.waitUntilWritten(2000ms, 10000ms));
+    EXPECT_TRUE(watch.waitUntilWritten());
     EXPECT_EQ(readFile(temp / "picture.part"), "whole");
     writer.join();
 }
@@ -58,13 +85,13 @@ TEST(FileWriteWatch, AFileMovedIntoPlaceCounts)
 TEST(FileWriteWatch, GivesUpOnAFileThatStaysEmptyOrNeverCloses)
 {
     TempFolder temp;
-    FileWriteWatch empty(temp.str(), "empty.part");
+    Watching empty(temp.str(), "empty.part", 200ms, 5000ms);
     std::fclose(std::fopen((temp / "empty.part").c_str(), "wb"));
     auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(empty.waitUntilWritten(200ms, 5000ms));
+    EXPECT_FALSE(empty.waitUntilWritten());
     EXPECT_LT(std::chrono::steady_clock::now() - start, 2000ms);
 
-    FileWriteWatch endless(temp.str(), "endless.part");
+    Watching endless(temp.str(), "endless.part", 200ms, 300ms);
     std::FILE *file = std::fopen((temp / "endless.part").c_str(), "wb");
     std::thread writer([&] {
         for (int i = 0; i < 30; ++i) {
@@ -74,10 +101,17 @@ TEST(FileWriteWatch, GivesUpOnAFileThatStaysEmptyOrNeverCloses)
         }
     });
     start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(endless.waitUntilWritten(200ms, 300ms)) << "still open for writing";
+    EXPECT_FALSE(endless.waitUntilWritten()) << "still open for writing";
     EXPECT_LT(std::chrono::steady_clock::now() - start, 1000ms);
     writer.join();
     std::fclose(file);
 }
 
 } // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -5,6 +5,7 @@
 #include "dropflow.h"
 #include "dropqueue.h"
 #include "dropreader.h"
+#include "fakedownloader.h"
 #include "linuxdesktop.h"
 #include "recordeddrop.h"
 #include "toolbarfixture.h"
@@ -42,6 +43,7 @@ public:
 
     std::vector<std::string> formats;
     std::optional<DropPayload> payload;
+    bool writingWhenRead = false; ///< the drop was read while the source was still writing
     int saved = 0;
 
 protected:
@@ -53,6 +55,8 @@ protected:
         for (const QString &format : event->mimeData()->formats())
             formats.push_back(format.toStdString());
         payload = readDrop(*event->mimeData(), m_folder);
+        writingWhenRead =
+            payload->directSave && payload->directSave->transfer->state() == DirectSaveTransfer::State::Writing;
         event->acceptProposedAction();
         QTimer::singleShot(0, this, [this, dropped = *payload] {
             m_save(dropped);
@@ -74,15 +78,16 @@ protected:
             GTEST_SKIP() << "needs an X11 display";
         setSpots({"spot"});
         folder = globals.DropSpots[0].FolderPath;
-        target =
-            std::make_unique<DropTarget>(folder, [this](const DropPayload &payload) { drops.add(0, folder, payload); });
+        target = std::make_unique<DropTarget>(folder,
+                                              [this](const DropPayload &payload) { queue->add(0, folder, payload); });
         target->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(target.get()));
     }
 
     /// Drops the recorded formats onto the target from another X client, which saves
-    /// them; returns what the source reported. The payload read is in target->payload.
-    QString dropFrom(const std::string &recording, const QStringList &directSave)
+    /// them (once saved, unless told not to wait); returns what the source reported.
+    /// The payload read is in target->payload.
+    QString dropFrom(const std::string &recording, const QStringList &directSave, bool waitUntilSaved = true)
     {
         const QPoint at = target->mapToGlobal(target->rect().center());
         QProcess source;
@@ -98,6 +103,7 @@ protected:
         const QString report = QString::fromUtf8(source.readAll());
         EXPECT_TRUE(finished) << report.toStdString();
         EXPECT_EQ(source.exitCode(), 0) << report.toStdString();
+        EXPECT_TRUE(!waitUntilSaved || QTest::qWaitFor([&] { return !queue->busy(); }, 10000));
         return report;
     }
 
@@ -120,6 +126,7 @@ protected:
     std::string folder;
     std::unique_ptr<DropTarget> target;
     DropQueue drops{app, nullptr}; // no network: the picture's address is not fetched
+    DropQueue *queue = &drops;
     LinuxDesktop linuxDesktop{QStringLiteral("xdsdrop_test")};
 };
 
@@ -137,8 +144,7 @@ TEST_F(XdsDrop, FirefoxWritesTheOriginalWhichIsMovedToItsNumberedName)
     const QString report = dropFrom("firefox-x11-jpeg", firefoxSaving("kitten.jpg", "originals/kitten.jpg"));
     EXPECT_EQ(target->formats, formatNames(recordedDrop("firefox-x11-jpeg"))) << "Qt sees the drop as recorded";
     EXPECT_TRUE(report.contains("answered S")) << report.toStdString();
-    ASSERT_EQ(target->payload->items.size(), 1u);
-    EXPECT_TRUE(target->payload->items[0].movesSource());
+    EXPECT_TRUE(target->writingWhenRead) << "the drop did not wait for the source to write";
     EXPECT_EQ(folderContents(), std::vector<std::string>{"Flower-001.jpg"});
     EXPECT_EQ(readFile(folder + "/Flower-001.jpg"), readFile(fixture("originals/kitten.jpg")));
     EXPECT_EQ(modeOf(folder + "/Flower-001.jpg"), 0644u) << "the browser's 0600 becomes the user's usual mode";
@@ -172,20 +178,26 @@ TEST_F(XdsDrop, AFailedDirectSaveFallsBackToThePictureAndLeavesNothing)
     EXPECT_EQ(readFile(folder + "/Flower-003.png"), readFile(fixture("firefox-x11-jpeg/11.bin")));
 }
 
-TEST_F(XdsDrop, ASourceTooSlowIsGivenUpAndItsLateFileRemoved)
+TEST_F(XdsDrop, ASourceTooSlowIsGivenUpThePictureFetchedAndItsLateFileRemoved)
 {
     using namespace std::chrono_literals;
     X11DirectSave impatient({400ms, 2000ms});
     DirectSave *const usual = DirectSave::installed();
     DirectSave::install(&impatient);
-    const QString report = dropFrom("firefox-x11-jpeg", firefoxSaving("kitten.jpg", "originals/kitten.jpg", "S", 1500));
+    FakeDownloader downloader;
+    DropQueue fetching{app, &downloader};
+    queue = &fetching;
+    const QString report =
+        dropFrom("firefox-x11-jpeg", firefoxSaving("kitten.jpg", "originals/kitten.jpg", "S", 1500), false);
     DirectSave::install(usual);
     EXPECT_TRUE(report.contains("wrote")) << report.toStdString();
-    ASSERT_EQ(target->payload->fallback.size(), 1u);
-    EXPECT_FALSE(target->payload->fallback[0].isLocalFile());
+    ASSERT_EQ(downloader.requests.size(), 1u) << "given up before the source wrote";
+    EXPECT_EQ(downloader.requests[0].address, "http://127.0.0.1:28124/kitten.jpg");
+    downloader.finishNext(readFile(fixture("originals/kitten.jpg")), {true, "", "image/jpeg", "", ""});
     // The source wrote the file it had been asked for long after the drop gave up on it.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return folderContents() == std::vector<std::string>{"Flower-001.png"}; }, 5000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return folderContents() == std::vector<std::string>{"Flower-001.jpg"}; }, 5000))
         << folderContents().size() << " files";
+    EXPECT_TRUE(desktop.messages.empty());
 }
 
 TEST_F(XdsDrop, NoSuggestedNameMeansNoDirectSave)

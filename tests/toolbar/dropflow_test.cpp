@@ -59,12 +59,18 @@ TEST_F(DropFlow, NamesFilesInSequence)
 TEST_F(DropFlow, PartialCopiesOfAnEndedToolbarGoWhenTheSpotNextSaves)
 {
     setSpots({"spot", "other"});
-    const std::string partial = temp.writeFile("spot/.Flower-007.jpg.stowlet-part", "half a picture");
+    const std::vector<std::string> partials{temp.writeFile("spot/.Flower-007.jpg.stowlet-part", "half a picture"),
+                                            temp.writeFile("spot/.stowlet-download-0badf00d.part", "half a download"),
+                                            temp.writeFile("spot/.stowlet-drop-1234abcd.part", "half a direct save")};
+    // A download of this run, under way for a later drop, stays.
+    const TemporaryFile underWay(temp.writeFile("spot/.stowlet-download-9876fedc.part", "arriving"));
     const std::vector<std::string> kept{
         temp.writeFile("other/.Rose-001.png.stowlet-part", "other spot"), temp.writeFile("spot/.hidden", "the user's"),
-        temp.writeFile("spot/shown.stowlet-part", "the user's"), temp.makeFolder("spot/.folder.stowlet-part")};
+        temp.writeFile("spot/shown.stowlet-part", "the user's"),          temp.makeFolder("spot/.folder.stowlet-part"),
+        temp.writeFile("spot/.stowlet-download-mine.part", "the user's"), underWay.path()};
     drop(0, {temp.writeFile("src/photo.jpg", "jpeg bytes")});
-    EXPECT_FALSE(fs::exists(partial));
+    for (const std::string &path : partials)
+        EXPECT_FALSE(fs::exists(path)) << path;
     for (const std::string &path : kept)
         EXPECT_TRUE(fs::exists(path)) << path;
     EXPECT_EQ(readFile(spotFile(0, "Flower-001.jpg")), "jpeg bytes");

@@ -1,5 +1,6 @@
 #include "dropflow.h"
 #include "dropitems.h"
+#include "dropqueue.h"
 #include "droptext.h"
 #include "imagetypes.h"
 #include "toolbarfixture.h"
@@ -318,7 +319,7 @@ TEST(DropItems, ReadsOnlyWhatItNeedsAndEachFormatOnce)
     int directSaves = 0;
     const auto payload = ReadDropItems(chromium.view(), [&] {
         ++directSaves;
-        return std::optional<DirectSavedFile>();
+        return std::shared_ptr<DirectSaveTransfer>();
     });
     ASSERT_EQ(payload.items.size(), 1u);
     EXPECT_EQ(directSaves, 0);
@@ -338,7 +339,9 @@ protected:
     {
         return [this, bytes, suggestedName] {
             ++asked;
-            return std::optional<DirectSavedFile>({temp.writeFile("spot/.part", bytes), suggestedName});
+            auto written = std::make_shared<DirectSaveTransfer>(temp.writeFile("spot/.part", bytes), suggestedName);
+            written->finish(DirectSaveTransfer::State::Written);
+            return written;
         };
     }
 };
@@ -346,8 +349,11 @@ protected:
 TEST_F(DirectSaveItems, TheWrittenFileComesBeforePictureData)
 {
     const auto payload = ReadDropItems(firefox.view(), writes(Jpeg, "Kitten Photo.JPEG"));
-    ASSERT_EQ(payload.items.size(), 1u);
-    const DroppedItem &item = payload.items[0];
+    ASSERT_TRUE(payload.directSave);
+    EXPECT_TRUE(payload.items.empty() && payload.fallback.empty());
+    ASSERT_TRUE(payload.download) << "fetched should the source abandon its file";
+    EXPECT_EQ(payload.download->address, "http://h/kitten.jpg");
+    const DroppedItem item = DirectSavedItem(*payload.directSave);
     EXPECT_TRUE(item.isLocalFile());
     EXPECT_TRUE(item.movesSource());
     EXPECT_EQ(item.sourcePath, temp / "spot/.part");
@@ -360,17 +366,17 @@ TEST_F(DirectSaveItems, TheWrittenFileComesBeforePictureData)
 TEST_F(DirectSaveItems, NamesComeFromTheBrowserWhenTheSourceSuggestsNone)
 {
     const auto unnamed = ReadDropItems(firefox.view(), writes(Jpeg, ""));
-    ASSERT_EQ(unnamed.items.size(), 1u);
-    EXPECT_EQ(unnamed.items[0].fileName, "kitten.jpg");
+    ASSERT_TRUE(unnamed.directSave);
+    EXPECT_EQ(DirectSavedItem(*unnamed.directSave).fileName, "kitten.jpg");
 
     const auto mislabelled = ReadDropItems(firefox.view(), writes(Png, "kitten.jpg"));
-    ASSERT_EQ(mislabelled.items.size(), 1u);
-    EXPECT_EQ(mislabelled.items[0].fileName, "kitten.png");
+    ASSERT_TRUE(mislabelled.directSave);
+    EXPECT_EQ(DirectSavedItem(*mislabelled.directSave).fileName, "kitten.png");
 }
 
 TEST_F(DirectSaveItems, DeclinedDirectSaveFallsThroughToPictureData)
 {
-    const auto payload = ReadDropItems(firefox.view(), [] { return std::optional<DirectSavedFile>(); });
+    const auto payload = ReadDropItems(firefox.view(), [] { return std::shared_ptr<DirectSaveTransfer>(); });
     ASSERT_TRUE(payload.download);
     EXPECT_EQ(payload.download->address, "http://h/kitten.jpg");
     ASSERT_EQ(payload.fallback.size(), 1u);
@@ -387,8 +393,7 @@ TEST_F(DirectSaveItems, TheWrittenFileIsMovedToItsNumberedName)
 {
     setSpots({"spot"});
     const std::string folder = globals.DropSpots[0].FolderPath;
-    const DropPayload payload = ReadDropItems(firefox.view(), writes(Jpeg, "kitten.jpg"));
-    HandleDrop(app, 0, folder, payload);
+    DropQueue{app, nullptr}.add(0, folder, ReadDropItems(firefox.view(), writes(Jpeg, "kitten.jpg")));
     EXPECT_EQ(readFile(folder + "/Flower-001.jpg"), Jpeg);
     EXPECT_FALSE(fs::exists(folder + "/.part")) << "moved, not copied";
     EXPECT_EQ(globals.DropSpots[0].LastFileSaved, "Flower-001.jpg");
@@ -403,7 +408,7 @@ TEST_F(DirectSaveItems, ADeclinedReplaceLeavesNoTemporaryFileBehind)
     desktop.answers.push_back(false);
     {
         const DropPayload payload = ReadDropItems(firefox.view(), writes(Jpeg, "kitten.jpg"));
-        HandleDrop(app, 0, folder, payload);
+        DropQueue{app, nullptr}.add(0, folder, payload);
         EXPECT_TRUE(fs::exists(folder + "/.part"));
     }
     EXPECT_EQ(readFile(folder + "/Flower-001.jpg"), "older");

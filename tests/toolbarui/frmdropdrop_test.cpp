@@ -1,5 +1,7 @@
 #include "toolbarharness.h"
 
+#include "fakedirectsave.h"
+#include "fakedownloader.h"
 #include "qtext.h"
 
 #include <QDropEvent>
@@ -25,6 +27,8 @@ private slots:
     void aMoveOnlyDragIsRefused();
     void aSquareShowsItAcceptsWhileADragHovers();
     void dataWithoutFilesIsExplained();
+    void aDirectSaveIsSavedOnceWrittenWhileLaterDropsWait();
+    void anAbandonedDirectSaveLeavesNothingAndFetchesTheAddress();
 
 private:
     /// Sends a drag entering the toolbar's window at pos; true when it was accepted.
@@ -33,12 +37,19 @@ private:
     Qt::DropAction drop(const QPoint &pos, const QMimeData &data,
                         Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction);
     QPoint centreOf(int square) const;
+    /// What a browser offers that saves its pictures directly (XDS); the source agrees.
+    static void offerDirectSave(QMimeData &data);
+    static int filesIn(const std::string &folder);
 
+    FakeDirectSave m_directSave;
+    FakeDownloader m_downloader;
     std::unique_ptr<ToolbarHarness> h;
 };
 
 void FrmDropDropTest::init()
 {
+    DirectSave::install(&m_directSave);
+    Downloader::install(&m_downloader);
     h = std::make_unique<ToolbarHarness>();
     h->setSpots({"Red", "Green"});
     h->globals.options.Sounds = true;
@@ -49,6 +60,8 @@ void FrmDropDropTest::init()
 void FrmDropDropTest::cleanup()
 {
     h.reset();
+    DirectSave::uninstall(&m_directSave);
+    Downloader::uninstall(&m_downloader);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(visibleWindows(), QStringList());
 }
@@ -70,6 +83,18 @@ Qt::DropAction FrmDropDropTest::drop(const QPoint &pos, const QMimeData &data, Q
 QPoint FrmDropDropTest::centreOf(int square) const
 {
     return h->squares().at(static_cast<std::size_t>(square))->geometry().center();
+}
+
+void FrmDropDropTest::offerDirectSave(QMimeData &data)
+{
+    data.setData(QStringLiteral("text/uri-list"), "http://127.0.0.1/kitten.jpg\r\n");
+    data.setData(QStringLiteral("XdndDirectSave0"), "S");
+}
+
+int FrmDropDropTest::filesIn(const std::string &folder)
+{
+    return static_cast<int>(
+        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
 }
 
 void FrmDropDropTest::filesDroppedOnASquareLandInItsFolder()
@@ -156,6 +181,46 @@ void FrmDropDropTest::dataWithoutFilesIsExplained()
     QTRY_COMPARE(h->desktop.messages.size(), std::size_t(1));
     QVERIFY(h->desktop.messages[0].rfind("The file format is incorrect.", 0) == 0);
     QVERIFY(std::filesystem::is_empty(h->globals.DropSpots[0].FolderPath));
+}
+
+void FrmDropDropTest::aDirectSaveIsSavedOnceWrittenWhileLaterDropsWait()
+{
+    QMimeData browser;
+    offerDirectSave(browser);
+    QMimeData local;
+    local.setUrls({QUrl::fromLocalFile(toQt(h->temp.writeFile("source/holiday.png", "PNG bytes")))});
+    const std::string folder = h->globals.DropSpots[1].FolderPath;
+
+    QVERIFY(dragEnter(centreOf(1), browser));
+    QCOMPARE(drop(centreOf(1), browser), Qt::CopyAction);
+    QCOMPARE(m_directSave.open(), std::size_t(1)); // the drop ended while the source still writes
+    QVERIFY(dragEnter(centreOf(1), local));
+    QCOMPARE(drop(centreOf(1), local), Qt::CopyAction);
+    QTest::qWait(50);
+    QCOMPARE(filesIn(folder), 1); // the source's file, not yet numbered
+    QCOMPARE(h->globals.DropSpots[1].SequenceNumber, std::string("000"));
+
+    const std::string original = "\xFF\xD8\xFF\xE0 the browser's original";
+    m_directSave.finishNext(original);
+    QTRY_COMPARE(readFile(folder + "/Flower-002.png"), std::string("PNG bytes"));
+    QCOMPARE(readFile(folder + "/Flower-001.jpg"), original);
+    QCOMPARE(filesIn(folder), 2);
+    QCOMPARE(h->desktop.messages, std::vector<std::string>{});
+}
+
+void FrmDropDropTest::anAbandonedDirectSaveLeavesNothingAndFetchesTheAddress()
+{
+    QMimeData browser;
+    offerDirectSave(browser);
+    QVERIFY(dragEnter(centreOf(0), browser));
+    QCOMPARE(drop(centreOf(0), browser), Qt::CopyAction);
+    m_directSave.abandonNext();
+    QTRY_COMPARE(m_downloader.open(), std::size_t(1));
+    QCOMPARE(m_downloader.requests[0].address, std::string("http://127.0.0.1/kitten.jpg"));
+    m_downloader.finishNext({}, {false, "Host not found", "", "", ""});
+    QTRY_COMPARE(h->desktop.messages.size(), std::size_t(1));
+    QVERIFY(h->desktop.messages[0].rfind("The picture could not be downloaded.", 0) == 0);
+    QCOMPARE(filesIn(h->globals.DropSpots[0].FolderPath), 0);
 }
 
 QTEST_MAIN(FrmDropDropTest)

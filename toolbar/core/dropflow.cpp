@@ -29,11 +29,8 @@ class DropProgress
 {
 public:
     DropProgress(AppContext &app, std::size_t total)
-        : m_app(app)
-        , m_total(static_cast<int>(total))
-        , m_start(std::chrono::steady_clock::now())
-    {
-    }
+        : m_app(app), m_total(static_cast<int>(total)), m_start(std::chrono::steady_clock::now())
+    {}
     ~DropProgress()
     {
         if (m_shown && m_app.toolbar)
@@ -101,10 +98,10 @@ void HandleDrop(AppContext &app, std::int32_t square, const std::string &folder,
     if (!CheckDroppedFiles(app, payload))
         return;
     Globals &g = app.globals;
-    // Partial copies left by a toolbar that ended while copying; none of this run's own
-    // can be under way in a folder before its first save.
+    // Partial copies and received files left by a toolbar that ended mid-drop; this
+    // run's own files under way (a download, a browser's direct save) are held.
     if (g.CleanedFolders.insert(folder).second)
-        FileCopy::removeLeftovers(folder);
+        FileCopy::removeLeftovers(folder, &TemporaryFile::held);
     const auto p = static_cast<std::size_t>(FindSpotBySquare(g, square));
     DropProgress progress(app, payload.items.size());
     int done = 0;

@@ -224,17 +224,20 @@ bool addHandedOverFile(FormatCache &cache, std::vector<DroppedItem> &items)
     return false;
 }
 
-bool addDirectSave(FormatCache &cache, const DirectSaveStep &directSave, std::vector<DroppedItem> &items)
+bool addDirectSave(FormatCache &cache, const DirectSaveStep &directSave, DropPayload &payload)
 {
     if (!directSave || !cache.offers(baseType(DirectSaveFormat)))
         return false;
-    const std::optional<DirectSavedFile> saved = directSave();
-    if (!saved)
+    std::shared_ptr<DirectSaveTransfer> transfer = directSave();
+    if (!transfer)
         return false;
-    auto file = std::make_shared<const TemporaryFile>(saved->path);
-    const std::string name = saved->suggestedName.empty() ? browserFileName(cache) : saved->suggestedName;
-    std::string fileName = itemFileName(name, ImageTypes::fileHead(saved->path), {});
-    items.push_back(DroppedItem::writtenFile(std::move(file), std::move(fileName)));
+    auto file = std::make_shared<const TemporaryFile>(transfer->path());
+    std::string name = transfer->suggestedName().empty() ? browserFileName(cache) : transfer->suggestedName();
+    payload.directSave = DropPayload::PendingDirectSave{std::move(transfer), std::move(file), std::move(name)};
+    // Reading the picture data now would have the source encode a picture for nothing.
+    const std::string address = pictureAddress(cache);
+    if (isWebAddress(address))
+        payload.download = DropPayload::WebPicture{address, refererOf(cache)};
     return true;
 }
 
@@ -288,7 +291,7 @@ DropPayload ReadDropItems(const DropFormats &formats, const DirectSaveStep &dire
     readNames(cache);
     DropPayload payload;
     if (!addLocalFiles(cache, payload.items) && !addHandedOverFile(cache, payload.items) &&
-        !addDirectSave(cache, directSave, payload.items)) {
+        !addDirectSave(cache, directSave, payload)) {
         const std::string address = pictureAddress(cache);
         if (isWebAddress(address)) {
             payload.download = DropPayload::WebPicture{address, refererOf(cache)};
@@ -299,6 +302,12 @@ DropPayload ReadDropItems(const DropFormats &formats, const DirectSaveStep &dire
     }
     payload.status = payload.items.empty() ? DropPayload::Status::NoFileList : DropPayload::Status::Files;
     return payload;
+}
+
+DroppedItem DirectSavedItem(const DropPayload::PendingDirectSave &directSave)
+{
+    const std::string &path = directSave.file->path();
+    return DroppedItem::writtenFile(directSave.file, itemFileName(directSave.fileName, ImageTypes::fileHead(path), {}));
 }
 
 std::string DownloadedFileName(const std::string &address, const std::string &contentDisposition,

@@ -58,6 +58,17 @@ struct DropPayload
     };
     std::optional<WebPicture> download;
     std::vector<DroppedItem> fallback;
+
+    /// A file the drag source is still writing by direct save: saved once complete. items
+    /// is empty meanwhile; should the source abandon it, the drop goes on with download,
+    /// when set, as though there had been no direct save.
+    struct PendingDirectSave
+    {
+        std::shared_ptr<DirectSaveTransfer> transfer;
+        std::shared_ptr<const TemporaryFile> file; ///< the transfer's file, whatever becomes of it
+        std::string fileName;                      ///< the name it is saved by, for its extension
+    };
+    std::optional<PendingDirectSave> directSave;
 };
 
 /// The data formats of a drop, by MIME type, in the order the source offered them.
@@ -74,7 +85,7 @@ struct DropFormats
 
 /// The direct-save exchange of the drop being read (see DirectSave); asked only when
 /// nothing ahead of it in the order yields a file.
-using DirectSaveStep = std::function<std::optional<DirectSavedFile>()>;
+using DirectSaveStep = std::function<std::shared_ptr<DirectSaveTransfer>()>;
 
 /// The format through which a drag source offers a direct save.
 inline constexpr const char *DirectSaveFormat = "XdndDirectSave0";
@@ -85,7 +96,8 @@ std::vector<std::string> LocalFilesFromUriList(const std::string &uriList);
 
 /// The items a drop's formats yield, in the order that keeps the original bytes:
 /// local files (text/uri-list); else the file a browser hands over as
-/// application/octet-stream; else the file the source writes by direct save; else
+/// application/octet-stream; else the file the source writes by direct save (pending,
+/// with the picture's address to download should the source abandon it); else
 /// the picture's http or https address, for download (with the picture data as
 /// fallback); else picture data (image/png, image/jpeg, other image types,
 /// application/x-qt-image), as the source encoded it. Every text format that names the
@@ -95,6 +107,10 @@ std::vector<std::string> LocalFilesFromUriList(const std::string &uriList);
 /// address, or else its content type; where the bytes' own type disagrees with that
 /// name's extension, the extension of the bytes' type is used.
 DropPayload ReadDropItems(const DropFormats &formats, const DirectSaveStep &directSave = {});
+
+/// The item a completed direct save yields: its file, named for its extension after
+/// fileName, corrected by the type its first bytes show.
+DroppedItem DirectSavedItem(const DropPayload::PendingDirectSave &directSave);
 
 /// The name a downloaded picture is saved by, for its extension: the server's
 /// Content-Disposition file name, else the last segment of the address, else the

@@ -1,28 +1,13 @@
 #include "dropqueue.h"
 
 #include "dropflow.h"
+#include "filecopy.h"
 #include "imagetypes.h"
 #include "paths.h"
 
 #include <cctype>
-#include <cstdio>
-#include <random>
 
 namespace {
-
-// A hidden name in the folder for a download in progress.
-std::string downloadPath(const std::string &folder)
-{
-    std::random_device random;
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        char name[48];
-        std::snprintf(name, sizeof name, ".stowlet-download-%08x.part", static_cast<unsigned>(random()));
-        const std::string path = Paths::join(folder, name);
-        if (!Paths::fileExists(path))
-            return path;
-    }
-    return Paths::join(folder, ".stowlet-download.part");
-}
 
 // A picture by its first bytes, or failing that by the server's word.
 bool isPicture(const std::string &head, const std::string &contentType)
@@ -57,16 +42,41 @@ void DropQueue::runNext()
         m_busy = true;
         Drop drop = std::move(m_waiting.front());
         m_waiting.pop_front();
-        if (drop.payload.download && m_downloader)
-            return download(std::move(drop));
-        if (drop.payload.download) {
-            drop.payload.items = std::move(drop.payload.fallback);
-            drop.payload.status =
-                drop.payload.items.empty() ? DropPayload::Status::NoFileList : DropPayload::Status::Files;
-        }
-        HandleDrop(m_app, drop.square, drop.folder, drop.payload);
-        m_busy = false;
+        save(std::move(drop));
     }
+}
+
+void DropQueue::save(Drop drop)
+{
+    if (drop.payload.directSave) {
+        if (drop.payload.directSave->transfer->state() == DirectSaveTransfer::State::Writing)
+            return awaitDirectSave(std::move(drop));
+        if (drop.payload.directSave->transfer->state() == DirectSaveTransfer::State::Written)
+            drop.payload.items = {DirectSavedItem(*drop.payload.directSave)};
+        drop.payload.directSave.reset();
+    }
+    if (drop.payload.items.empty() && drop.payload.download && m_downloader)
+        return download(std::move(drop));
+    if (drop.payload.items.empty() && drop.payload.download)
+        drop.payload.items = std::move(drop.payload.fallback);
+    drop.payload.status = drop.payload.items.empty() ? drop.payload.status : DropPayload::Status::Files;
+    HandleDrop(m_app, drop.square, drop.folder, drop.payload);
+    m_busy = false;
+}
+
+void DropQueue::awaitDirectSave(Drop drop)
+{
+    // The queue holds the drop, so that a transfer that never ends keeps nothing alive.
+    m_awaited = std::move(drop);
+    std::weak_ptr<DropQueue *> self = m_self;
+    m_awaited->payload.directSave->transfer->onFinished([self] {
+        if (const auto queue = self.lock()) {
+            Drop finished = std::move(*(*queue)->m_awaited);
+            (*queue)->m_awaited.reset();
+            (*queue)->save(std::move(finished));
+            (*queue)->runNext();
+        }
+    });
 }
 
 void DropQueue::download(Drop drop)
@@ -74,7 +84,7 @@ void DropQueue::download(Drop drop)
     DownloadRequest request = limits;
     request.address = drop.payload.download->address;
     request.referer = drop.payload.download->referer;
-    request.path = downloadPath(drop.folder);
+    request.path = FileCopy::transferPath(drop.folder, FileCopy::Transfer::Download);
     auto file = std::make_shared<const TemporaryFile>(request.path);
     auto held = std::make_shared<Drop>(std::move(drop));
     std::weak_ptr<DropQueue *> self = m_self;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 
 /// The message shown when a dropped picture's address could not be fetched and the drop
@@ -22,9 +23,11 @@ inline constexpr const char *SavedBrowserCopyCaption = "Download failed: saved t
 inline constexpr const char *DownloadUserAgent =
     "Mozilla/5.0 (X11; Linux x86_64) AppleWebKit/537.36 (KHTML, like Gecko) Chrome/126.0 Safari/537.36";
 
-/// Saves drops one after another, in the order they came. A drop that names its picture
-/// only by a web address is downloaded first, without blocking the toolbar; the drops
-/// after it wait their turn, as they do while a question of an earlier drop is open.
+/// Saves drops one after another, in the order they came. A drop whose file the drag
+/// source is still writing (a direct save) is saved once the source has finished; a drop
+/// that names its picture only by a web address is downloaded first. Neither blocks the
+/// toolbar; the drops after it wait their turn, as they do while a question of an
+/// earlier drop is open.
 class DropQueue
 {
 public:
@@ -36,7 +39,7 @@ public:
     /// Saves the drop now, or once the drops before it are done.
     void add(std::int32_t square, std::string folder, DropPayload payload);
 
-    /// True while a drop is being saved or downloaded.
+    /// True while a drop is being saved, downloaded or written by its source.
     bool busy() const { return m_busy; }
 
     /// The bounds of each download (tests make them small).
@@ -51,6 +54,8 @@ private:
     };
 
     void runNext();
+    void save(Drop drop);
+    void awaitDirectSave(Drop drop);
     void download(Drop drop);
     void downloaded(Drop &drop, const std::shared_ptr<const TemporaryFile> &file, const DownloadResult &result);
     void showProgress(std::uint64_t received, std::uint64_t total);
@@ -58,6 +63,7 @@ private:
     AppContext &m_app;
     Downloader *m_downloader;
     std::deque<Drop> m_waiting;
+    std::optional<Drop> m_awaited; ///< the drop whose direct save is under way
     bool m_busy = false;
     std::string m_lastProgress;
     std::shared_ptr<DropQueue *> m_self; ///< lets a download that ends after the queue see it is gone

@@ -1,12 +1,28 @@
 #include "temporaryfile.h"
 
+#include "paths.h"
+
 #include <filesystem>
+#include <set>
 #include <utility>
 
-TemporaryFile::TemporaryFile(std::string path) : m_path(std::move(path)) {}
+namespace {
+std::multiset<std::string> g_held;
+} // namespace
+
+TemporaryFile::TemporaryFile(std::string path) : m_path(std::move(path))
+{
+    g_held.insert(Paths::fileName(m_path));
+}
 
 TemporaryFile::~TemporaryFile()
 {
+    g_held.erase(g_held.find(Paths::fileName(m_path)));
     std::error_code ignored;
     std::filesystem::remove(std::filesystem::path(m_path), ignored);
+}
+
+bool TemporaryFile::held(const std::string &name)
+{
+    return g_held.count(name) > 0;
 }

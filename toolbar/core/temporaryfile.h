@@ -16,6 +16,10 @@ public:
 
     const std::string &path() const { return m_path; }
 
+    /// True while a temporary file of that name (in any folder) is held: the clean-up of
+    /// an earlier run's leftovers passes over it.
+    static bool held(const std::string &name);
+
 private:
     std::string m_path;
 };
