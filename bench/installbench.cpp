@@ -5,14 +5,10 @@
 // Usage: installbench [work folder]. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 
 #include "appfunctions.h"
-#include "desktopentrywriter.h"
 #include "fakedesktop.h"
 #include "frmthird.h"
-#include "linuxsharedcomponents.h"
+#include "platform.h"
 #include "programfiles.h"
-#include "qteventpump.h"
-#include "qtmessagewait.h"
-#include "qtshell.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,13 +51,15 @@ int main(int argc, char *argv[])
     fs::create_directories(work / "applications");
     fs::create_directories(work / "Desktop");
 
+    // The real shell, shortcut writer, event pump and wait; messages, sounds, folders and
+    // settings from the fake, so that nothing asks and nothing of the user's is touched.
     FakeDesktop fake;
-    QtShell shell;
-    DesktopEntryWriter entries;
-    QtEventPump pump;
-    Desktop desktop{fake, fake, shell, fake, entries, fake, pump};
-    LinuxSharedComponents components;
-    QtMessageWait wait;
+    const std::unique_ptr<Platform> platform = createPlatform("installbench");
+    Desktop &real = platform->services();
+    EventPump &pump = real.pump;
+    Desktop desktop{fake, fake, real.shell, fake, real.shortcuts, fake, pump};
+    SharedComponents &components = platform->sharedComponents();
+    MessageWaitPlatform &wait = platform->messageWait();
     Globals globals;
     globals.SupportFolder = (work / "package/Support").string();
     globals.ProgramsFolder = (work / "applications").string();

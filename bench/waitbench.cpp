@@ -4,7 +4,7 @@
 // Usage: waitbench [rounds] (default 5). Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 
 #include "clswaitabletimer.h"
-#include "qtmessagewait.h"
+#include "platform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -51,8 +51,8 @@ int main(int argc, char *argv[])
     window.show();
     QApplication::processEvents();
 
-    QtMessageWait platform;
-    clsWaitableTimer timer(platform);
+    const std::unique_ptr<Platform> platform = createPlatform("waitbench");
+    clsWaitableTimer timer(platform->messageWait());
     constexpr double cpuTarget = 20.0;
     double worst1000 = 0.0;
     std::printf("platform %s, %d rounds\n", qPrintable(QApplication::platformName()), rounds);

@@ -1,10 +1,8 @@
 #include "setupprogram.h"
 
 #include "frmlicense.h"
-#include "linuxdesktop.h"
-#include "linuxsharedcomponents.h"
+#include "platform.h"
 #include "qtext.h"
-#include "qtmessagewait.h"
 
 #include <QApplication>
 
@@ -36,17 +34,15 @@ int RunSetup(QApplication &app, const InstallPacing &pacing)
     // Setup ends when its last page closes, whether by Cancel, a failed check or the install.
     QApplication::setQuitOnLastWindowClosed(true);
 
-    LinuxDesktop desktop(title);
-    LinuxSharedComponents components;
-    QtMessageWait waitPlatform;
+    const std::unique_ptr<Platform> platform = createPlatform(fromQt(title));
     Globals globals;
     SetupSession session{globals,
-                         desktop.services(),
-                         components,
-                         waitPlatform,
+                         platform->services(),
+                         platform->sharedComponents(),
+                         platform->messageWait(),
                          fromQt(QApplication::applicationDirPath()),
                          pacing,
-                         [&desktop](QWidget *page) { desktop.messageBoxes().setParentWindow(page); },
+                         [&platform](QWidget *page) { platform->setDialogParent(page); },
                          [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); }};
 
     auto *license = new frmLicense(session);

@@ -3,7 +3,7 @@
 #include "dropspotwindows.h"
 #include "frmconfiguredropspot.h"
 #include "frmlistdropspots.h"
-#include "linuxdesktop.h"
+#include "platform.h"
 #include "qtcolorpicker.h"
 #include "qtext.h"
 
@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
         {"Pictures/Cats", 255},      {"Pictures/Dogs", 65280},           {"Wallpapers/Space", 16711680},
         {"Downloads/Comics", 33023}, {"Pictures/Holiday 2024", 8388736},
     };
-    LinuxDesktop desktop(QStringLiteral("Stowlet"));
+    const std::unique_ptr<Platform> platform = createPlatform("Stowlet");
     Globals globals;
     ComputeDataPaths(globals, fromQt(sandbox.path()));
     globals.DropSpots.clear();
@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
         spot.Color = std::to_string(color);
         globals.DropSpots.push_back(spot);
     }
-    AppContext context{globals, desktop.services()};
+    AppContext context{globals, platform->services()};
     QtColorPicker picker;
     DropSpotWindows windows(context, picker);
 

@@ -9,7 +9,7 @@
 
 StowletApp::StowletApp(const QString &programFolder)
     : m_programFolder(programFolder), m_instance(ToolbarInstance::defaultFolder(), programFolder),
-      m_desktop(QStringLiteral("Stowlet")), m_app{m_globals, m_desktop.services()}
+      m_platform(createPlatform("Stowlet")), m_app{m_globals, m_platform->services()}
 {
     m_app.prompt = &m_prompt;
 }
@@ -51,7 +51,7 @@ void StowletApp::showToolbar()
     m_toolbar = std::make_unique<frmDrop>(m_app, *this);
     m_app.toolbar = m_toolbar.get();
     // Message boxes stay above the always-on-top toolbar when they belong to it.
-    m_desktop.messageBoxes().setParentWindow(m_toolbar.get());
+    m_platform->setDialogParent(m_toolbar.get());
     m_toolbar->show();
 }
 
@@ -72,10 +72,10 @@ void StowletApp::openConfigureDropSpots()
 
 void StowletApp::openHelp()
 {
-    frmHelp::showShared(m_desktop.services().pump);
+    frmHelp::showShared(m_platform->services().pump);
 }
 
 void StowletApp::openAbout()
 {
-    frmAbout::showModal(m_desktop.services().shell, m_toolbar.get());
+    frmAbout::showModal(m_platform->services().shell, m_toolbar.get());
 }

@@ -7,7 +7,7 @@
 #include "frmpromptbasename.h"
 #include "frmspotdetails.h"
 #include "globals.h"
-#include "linuxdesktop.h"
+#include "platform.h"
 #include "qtcolorpicker.h"
 #include "startup.h"
 #include "toolbarinstance.h"
@@ -49,7 +49,7 @@ private:
 
     QString m_programFolder;
     ToolbarInstance m_instance;
-    LinuxDesktop m_desktop;
+    std::unique_ptr<Platform> m_platform;
     Globals m_globals;
     AppContext m_app;
     std::unique_ptr<frmDrop> m_toolbar;

@@ -1,8 +1,7 @@
 #include "uninstallerprogram.h"
 
 #include "frmmain.h"
-#include "linuxdesktop.h"
-#include "qtmessagewait.h"
+#include "platform.h"
 
 #include <QApplication>
 
@@ -13,11 +12,10 @@ int RunUninstaller(QApplication &app)
     // The program ends when its flow says so, not when its window happens to close or hide.
     app.setQuitOnLastWindowClosed(false);
 
-    LinuxDesktop desktop(title);
-    QtMessageWait waitPlatform;
+    const std::unique_ptr<Platform> platform = createPlatform(UninstallerNames::ProgramTitle);
     Globals globals;
-    frmMain form(globals, desktop.services(), waitPlatform);
-    desktop.messageBoxes().setParentWindow(&form);
+    frmMain form(globals, platform->services(), platform->messageWait());
+    platform->setDialogParent(&form);
     QObject::connect(&form, &frmMain::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     if (!form.Load())
