@@ -9,6 +9,7 @@ inline constexpr int Programs = 2;
 inline constexpr int Startup = 7;
 inline constexpr int CommonPrograms = 23;
 inline constexpr int CommonDesktop = 25;
+inline constexpr int AppData = 26;
 inline constexpr int System = 37;
 inline constexpr int ProgramFiles = 38;
 inline constexpr int MyPictures = 39;

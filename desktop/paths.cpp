@@ -1,6 +1,7 @@
 #include "paths.h"
 
 #include <filesystem>
+#include <random>
 
 namespace fs = std::filesystem;
 
@@ -70,6 +71,27 @@ bool folderExists(const std::string &path)
 {
     std::error_code ec;
     return !path.empty() && fs::is_directory(fs::path(path), ec);
+}
+
+bool canCreateIn(const std::string &folder)
+{
+    // A folder is made rather than a file: making one never follows a link left under the
+    // name, and fails when anything holds the name already. Permission bits alone would
+    // not tell, since the owner, the groups and the file system's own rules all count.
+    if (folder.empty())
+        return false;
+    std::random_device random;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const fs::path probe = fs::path(folder) / (".stowlet-write-check-" + std::to_string(random()));
+        std::error_code ec;
+        if (fs::create_directory(probe, ec)) {
+            fs::remove(probe, ec);
+            return true;
+        }
+        if (ec && ec != std::errc::file_exists)
+            return false;
+    }
+    return false;
 }
 
 } // namespace Paths

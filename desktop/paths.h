@@ -27,4 +27,7 @@ std::string fileName(const std::string &path);
 bool fileExists(const std::string &path);
 bool folderExists(const std::string &path);
 
+/// True when the user may create entries in the folder: one is made there and removed again.
+bool canCreateIn(const std::string &folder);
+
 } // namespace Paths

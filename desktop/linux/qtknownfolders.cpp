@@ -40,6 +40,9 @@ QString lookUp(int csidl)
         return made(location(QStandardPaths::GenericDataLocation) + QStringLiteral("/applications"));
     case Csidl::Startup:
         return made(location(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart"));
+    case Csidl::AppData:
+        // The user's configuration folder; each program makes its own folder inside when it needs one.
+        return location(QStandardPaths::GenericConfigLocation);
     case Csidl::CommonPrograms:
         return writable(QStringLiteral("/usr/local/share/applications"));
     case Csidl::ProgramFiles: {

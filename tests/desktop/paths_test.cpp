@@ -38,6 +38,10 @@ TEST(Paths, ExistenceTests)
     EXPECT_FALSE(Paths::fileExists(""));
     EXPECT_FALSE(Paths::folderExists(""));
     EXPECT_FALSE(Paths::fileExists(temp / "nope"));
+    EXPECT_TRUE(Paths::canCreateIn(temp.str()));
+    EXPECT_EQ(folderNames(temp.str()), std::vector<std::string>{"f.txt"}) << "the check leaves nothing behind";
+    EXPECT_FALSE(Paths::canCreateIn(temp / "nope"));
+    EXPECT_FALSE(Paths::canCreateIn(""));
 }
 
 } // namespace

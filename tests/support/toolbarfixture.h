@@ -61,6 +61,7 @@ protected:
         ComputeDataPaths(globals, temp.str());
         desktop.folders[39] = temp.makeFolder("Pictures");
         desktop.home = temp.makeFolder("home");
+        desktop.folders[Csidl::AppData] = temp.makeFolder("home/.config");
         globals.options = Options::defaults();
     }
 

@@ -1,8 +1,10 @@
-// Faults a user meets while dropping: a full disk, a folder without write rights.
-// Each runs the real drop flow in a child process under the matching limit.
+// Faults a user meets: a full disk or a folder without write rights while dropping, a
+// program folder only the administrator may change. Each runs the real code in a child
+// process under the matching limit.
 
 #include "childprocess.h"
 #include "dropflow.h"
+#include "startup.h"
 #include "toolbarfixture.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +80,52 @@ TEST_F(DropFaults, ReadOnlyFolderIsReportedAndNothingWritten)
         << child.report;
     EXPECT_NE(child.report.find("ermission denied"), std::string::npos) << child.report;
     EXPECT_TRUE(folderEntries().empty());
+}
+
+class NoWindows final : public StartupWindows
+{
+public:
+    void showHelp() override {}
+    void showToolbar() override {}
+};
+
+TEST_F(DropFaults, UserOfASystemWideInstallKeepsSpotsAndOptionsInTheirOwnFolder)
+{
+    // Set up beside the program by the administrator; the program's folder is read-only.
+    const std::string program = temp.makeFolder("opt/Stowlet");
+    const std::string shared = temp.makeFolder("shared pictures");
+    const std::string own = temp.makeFolder("own pictures");
+    temp.writeFile("opt/Stowlet/SpotData.txt", shared + "|65280\r\n");
+    temp.writeFile("opt/Stowlet/DropOptions.txt", "SOUNDS|FALSE\r\nMAX_RANDOM_LENGTH|4\r\nSPOT_SIZE|700\r\n");
+    fs::permissions(temp.path(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(program,
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
+    if (geteuid() == 0) {
+        // The child runs as "nobody": the home is theirs.
+        ASSERT_EQ(chown((temp / "home").c_str(), 65534, 65534), 0);
+        ASSERT_EQ(chown(desktop.folders[Csidl::AppData].c_str(), 65534, 65534), 0);
+    }
+
+    const ChildResult child = runInChild({-1, true}, [&] {
+        NoWindows windows;
+        Main(app, windows, program);
+        std::string report = globals.DropSpots[0].Color + " " + std::to_string(globals.options.SpotSize) + "\n";
+        globals.options.Sounds = true;
+        report += SaveOptions(app) && SaveSpotRows(app, {{own, 16711680}}) ? "saved\n" : "not saved\n";
+        globals = Globals{};
+        Main(app, windows, program);
+        return report + globals.DropSpots[0].FolderPath + " " + (globals.options.Sounds ? "sounds" : "quiet");
+    });
+    fs::permissions(program, fs::perms::owner_all);
+    ASSERT_TRUE(child.ranToEnd);
+    // Started from the administrator's copies, saved in the user's folder, read back from there.
+    EXPECT_EQ(child.report, "65280 700\nsaved\n" + own + " sounds") << child.report;
+    const std::string userFolder = desktop.folders[Csidl::AppData] + "/Stowlet/";
+    EXPECT_EQ(readFile(userFolder + "SpotData.txt"), own + "|16711680\r\n");
+    EXPECT_NE(readFile(userFolder + "DropOptions.txt").find("SOUNDS|TRUE\r\nMAX_RANDOM_LENGTH|4\r\nSPOT_SIZE|700\r\n"),
+              std::string::npos);
+    EXPECT_EQ(folderNames(program), (std::vector<std::string>{"DropOptions.txt", "SpotData.txt"}));
+    EXPECT_EQ(readFile(program + "/SpotData.txt"), shared + "|65280\r\n");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "naming.h"
 #include "shellprocedures.h"
 #include "textfile.h"
+#include "userdatafolder.h"
 
 #include <chrono>
 #include <ctime>
@@ -37,6 +38,7 @@ void Main(AppContext &app, StartupWindows &windows, const std::string &programFo
         windows.showHelp();
     }
     ComputeDataPaths(g, programFolder);
+    UseUserDataFolderWhenShared(app);
     // A toolbar that ended while rewriting a data file left its temporary file behind.
     TextFile::removeLeftover(g.OptionsPath);
     TextFile::removeLeftover(g.SpotDataPath);

@@ -32,5 +32,6 @@ bool IsFirstRun(Desktop &desktop);
 unsigned StartupSeed();
 
 /// The toolbar program's start-up: welcome and help on the first run, data paths, options,
-/// drop spots, first base names, then the toolbar. programFolder is the program's folder.
+/// drop spots, first base names, then the toolbar. programFolder is the program's folder; the
+/// data files live there, or in the user's own folder when all users share the program's folder.
 void Main(AppContext &app, StartupWindows &windows, const std::string &programFolder);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "appcontext.h"
+
+#include <string>
+
+/// The user's own folder for the toolbar's data files: "Stowlet" inside the user's
+/// configuration folder, or empty text when the desktop has none.
+std::string UserDataFolder(Desktop &desktop);
+
+/// A program folder that all users share (a system-wide install the user cannot write to)
+/// can not hold each user's spots and options. Then SpotDataPath and OptionsPath move to
+/// the user's own folder, which is made when missing; a data file missing there starts as
+/// a copy of the one beside the program, so what was set up there is every user's start.
+/// Where the user can write to the program's folder, the paths stay as they are.
+void UseUserDataFolderWhenShared(AppContext &app);
