@@ -2,8 +2,10 @@
 // a water drop for Stowlet ("Drop") and a skull for its uninstaller ("Skull"). Both are
 // bold shapes with a dark outline, so that they still read when shown at 16 pixels.
 // Run by the build: makeicons <folder>. With --preview <file> it also writes a sheet of
-// both icons scaled to the sizes desktops show them at.
+// both icons scaled to the sizes desktops show them at; with --theme <folder> <name> the
+// drop in each of those sizes, laid out as an icon theme's folders.
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -105,9 +107,24 @@ bool save(const QImage &image, const QString &path)
     return false;
 }
 
+// The sizes desktops show icons at; the icon theme keeps one picture for each.
+constexpr int kShownSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+// Writes the drop in every shown size into an icon theme's folders: <N>x<N>/apps/<name>.png.
+bool saveThemeSizes(const QImage &drop, const QString &theme, const QString &name)
+{
+    for (int size : kShownSizes) {
+        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(theme).arg(size);
+        if (!QDir().mkpath(folder) ||
+            !save(drop.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation), folder + "/" + name + ".png"))
+            return false;
+    }
+    return true;
+}
+
 QImage previewSheet(const QImage &drop, const QImage &skull)
 {
-    const int sizes[] = {16, 24, 32, 48, 64, 128, 256};
+    const auto &sizes = kShownSizes;
     QImage sheet(660, 2 * kSize + 30, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(QColor(236, 236, 236));
     QPainter painter(&sheet);
@@ -128,7 +145,7 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() < 2) {
-        std::fprintf(stderr, "usage: makeicons <folder> [--preview <file>]\n");
+        std::fprintf(stderr, "usage: makeicons <folder> [--preview <file>] [--theme <folder> <name>]\n");
         return 2;
     }
     const QString folder = arguments.at(1);
@@ -138,5 +155,8 @@ int main(int argc, char *argv[])
     const qsizetype preview = arguments.indexOf(QStringLiteral("--preview"));
     if (ok && preview > 0 && preview + 1 < arguments.size())
         ok = save(previewSheet(drop, skull), arguments.at(preview + 1));
+    const qsizetype theme = arguments.indexOf(QStringLiteral("--theme"));
+    if (ok && theme > 0 && theme + 2 < arguments.size())
+        ok = saveThemeSizes(drop, arguments.at(theme + 1), arguments.at(theme + 2));
     return ok ? 0 : 1;
 }

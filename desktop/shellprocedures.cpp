@@ -94,13 +94,14 @@ std::string AutoStartShortcutPath(Desktop &desktop)
     return ShortcutLinkPath(Paths::join(startup, ProgramTitle));
 }
 
-void CreateAutoStartShortcut(Desktop &desktop, const std::string &appFolder)
+void CreateAutoStartShortcut(Desktop &desktop, const std::string &appFolder, const std::string &command)
 {
     const std::string link = AutoStartShortcutPath(desktop);
     // Without a Startup folder the link would land in some unrelated folder: skip it.
     if (link.empty() || Paths::fileExists(link))
         return;
-    MakeShortcut(desktop, link, ProgramTitle, desktop.shell.executablePath(), std::nullopt, std::nullopt, appFolder);
+    MakeShortcut(desktop, link, ProgramTitle, command.empty() ? desktop.shell.executablePath() : command, std::nullopt,
+                 std::nullopt, appFolder);
 }
 
 void RemoveAutoStartShortcut(Desktop &desktop)

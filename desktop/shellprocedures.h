@@ -42,8 +42,8 @@ bool MakeShortcut(Desktop &desktop, const std::string &linkPath, const std::stri
 std::string AutoStartShortcutPath(Desktop &desktop);
 
 /// Creates the shortcut that starts the toolbar at log-on, unless one already exists or
-/// the desktop has no Startup folder.
-void CreateAutoStartShortcut(Desktop &desktop, const std::string &appFolder);
+/// the desktop has no Startup folder. It runs command, or this program when that is empty.
+void CreateAutoStartShortcut(Desktop &desktop, const std::string &appFolder, const std::string &command = {});
 
 /// Deletes the auto-start shortcut quietly.
 void RemoveAutoStartShortcut(Desktop &desktop);

@@ -11,6 +11,7 @@ packages=(
     libgtest-dev
     xvfb xauth x11-apps x11-utils xdotool imagemagick
     fonts-dejavu-core fonts-urw-base35
+    dpkg-dev lintian appstream desktop-file-utils
 )
 
 missing=()

@@ -92,10 +92,15 @@ TEST(ShellProcedures, AutoStartShortcutLifecycle)
     RemoveAutoStartShortcut(desktop.services());
     EXPECT_TRUE(desktop.messages.empty());
 
+    // A system package's toolbar starts through the package's command.
+    CreateAutoStartShortcut(desktop.services(), "/usr/lib/stowlet", "/usr/bin/stowlet");
+    EXPECT_EQ(desktop.shortcutsWritten.back().properties.targetPath, "/usr/bin/stowlet");
+    RemoveAutoStartShortcut(desktop.services());
+
     // Without a Startup folder nothing is written anywhere.
     desktop.folders.erase(7);
     CreateAutoStartShortcut(desktop.services(), "/opt/Stowlet");
-    EXPECT_EQ(desktop.shortcutsWritten.size(), 1u);
+    EXPECT_EQ(desktop.shortcutsWritten.size(), 2u);
 }
 
 } // namespace

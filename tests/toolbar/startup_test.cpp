@@ -76,6 +76,17 @@ TEST_F(Startup, TemporaryFilesOfAnEndedRewriteAreRemoved)
     EXPECT_TRUE(std::filesystem::exists(temp / "Notes.txt.saving"));
 }
 
+TEST_F(Startup, PackagedProgramKeepsDataPerUserEvenWhereItCouldWrite)
+{
+    const std::string program = temp.makeFolder("usr/lib/stowlet");
+    temp.writeFile("usr/lib/stowlet/PackageCommand", "/usr/bin/stowlet\n");
+    Main(app, windows, program);
+    EXPECT_EQ(globals.PackageCommand, "/usr/bin/stowlet");
+    EXPECT_EQ(readFile(desktop.folders[Csidl::AppData] + "/Stowlet/DropOptions.txt").substr(0, 22),
+              "SAME_BASE_NAME|FALSE\r\n");
+    EXPECT_EQ(folderNames(program), std::vector<std::string>{"PackageCommand"});
+}
+
 TEST_F(Startup, WelcomeTextIsExact)
 {
     EXPECT_EQ(std::string(WelcomeMessage),

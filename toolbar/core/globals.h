@@ -15,9 +15,10 @@ struct Globals
     Options options;
     std::string SpotDataPath;
     std::string OptionsPath;
-    std::string AppFolder;   ///< the program's folder, without a trailing separator
-    std::string NewBaseName; ///< hand-over value of the base-name prompt
-    bool FirstRun = false;   ///< true during the program's very first run
+    std::string AppFolder;      ///< the program's folder, without a trailing separator
+    std::string NewBaseName;    ///< hand-over value of the base-name prompt
+    bool FirstRun = false;      ///< true during the program's very first run
+    std::string PackageCommand; ///< the command a system package starts the toolbar with, or empty
     RandomSource random;
     std::set<std::string> CleanedFolders; ///< spot folders rid of old partial copies this run
 };

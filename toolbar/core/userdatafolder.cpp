@@ -21,6 +21,12 @@ void startFromSharedCopy(const std::string &shared, const std::string &own)
         TextFile::writeLinesAtomically(own, *lines);
 }
 
+std::string packageCommand(const std::string &programFolder)
+{
+    const auto lines = TextFile::readLines(Paths::join(programFolder, PackageCommandFile));
+    return lines && !lines->empty() ? lines->front() : std::string();
+}
+
 } // namespace
 
 std::string UserDataFolder(Desktop &desktop)
@@ -32,7 +38,8 @@ std::string UserDataFolder(Desktop &desktop)
 void UseUserDataFolderWhenShared(AppContext &app)
 {
     Globals &g = app.globals;
-    if (Paths::canCreateIn(g.AppFolder))
+    g.PackageCommand = packageCommand(g.AppFolder);
+    if (g.PackageCommand.empty() && Paths::canCreateIn(g.AppFolder))
         return;
     const std::string folder = UserDataFolder(app.desktop);
     if (folder.empty())

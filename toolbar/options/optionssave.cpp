@@ -41,7 +41,7 @@ bool SaveOptionsEntry(AppContext &app, const OptionsEntry &entry)
         return false;
     }
     if (o.AutoStart)
-        CreateAutoStartShortcut(app.desktop, g.AppFolder);
+        CreateAutoStartShortcut(app.desktop, g.AppFolder, g.PackageCommand);
     else
         RemoveAutoStartShortcut(app.desktop);
     if (app.toolbar &&
