@@ -27,7 +27,7 @@ configure_file(${packaging}/stowlet.1.in ${deb}/stowlet.1 @ONLY)
 file(WRITE ${deb}/PackageCommand "/usr/bin/stowlet\n")
 file(CREATE_LINK ../lib/stowlet/Stowlet ${deb}/stowlet SYMBOLIC)
 
-add_executable(makecopyright ${packaging}/makecopyright.cpp)
+add_executable(makecopyright EXCLUDE_FROM_ALL ${packaging}/makecopyright.cpp)
 target_link_libraries(makecopyright PRIVATE setupcore)
 set_target_properties(makecopyright PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 
