@@ -1,6 +1,8 @@
 #include "paths.h"
 
+#include <cwchar>
 #include <filesystem>
+#include <optional>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -12,7 +14,36 @@ bool isSeparator(char c)
 {
     return c == '/' || c == static_cast<char>(fs::path::preferred_separator);
 }
+
+// Where the system keeps names as 8-bit text, that is the text already.
+std::optional<std::string> narrowed(const std::string &name)
+{
+    return name;
+}
+
+// Where it keeps UTF-16, the C runtime converts to the code page the programs chose at start;
+// nothing when a character of the name has no place in it. (Unused where names are 8-bit.)
+[[maybe_unused]] std::optional<std::string> narrowed(const std::wstring &name)
+{
+    std::mbstate_t state{};
+    const wchar_t *source = name.c_str();
+    const std::size_t length = std::wcsrtombs(nullptr, &source, 0, &state);
+    if (length == static_cast<std::size_t>(-1))
+        return std::nullopt;
+    std::string text(length, '\0');
+    source = name.c_str();
+    state = std::mbstate_t{};
+    std::wcsrtombs(text.data(), &source, length, &state);
+    return text;
+}
 } // namespace
+
+std::string systemText(const fs::path &path)
+{
+    // A name the code page cannot hold can not be reached by 8-bit text at all; the
+    // standard library's form at least shows it readably.
+    return narrowed(path.native()).value_or(path.string());
+}
 
 char separator()
 {

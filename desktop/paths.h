@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 /// Path text helpers shared by all three programs. Paths are 8-bit text in the system's
@@ -23,6 +24,11 @@ std::string parentFolder(const std::string &path);
 
 /// The last component of a path.
 std::string fileName(const std::string &path);
+
+/// A path the file system handed over (from a folder listing) as the programs' 8-bit text
+/// in the system's encoding, the text the C runtime and the system's 8-bit calls read. On
+/// Windows the standard library's own narrow form is UTF-8, which names another file there.
+std::string systemText(const std::filesystem::path &path);
 
 bool fileExists(const std::string &path);
 bool folderExists(const std::string &path);

@@ -22,7 +22,7 @@ protected:
         globals.StartMenuThisUser = true;
         globals.DesktopThisUser = true;
     }
-    std::string group() const { return globals.ProgramsFolder + "/Stowlet"; }
+    std::string group() const { return in(globals.ProgramsFolder, "Stowlet"); }
 };
 
 TEST_F(StartInstallTest, RunsEveryStepWithItsStatusPauseAndPercentInOrder)
@@ -65,9 +65,9 @@ TEST_F(StartInstallTest, InstallsEveryFileShortcutAndLogLineThenStartsTheProgram
 
     for (const std::string &name : ProgramFileNames())
         EXPECT_EQ(readFile(installed(name)), packageContent(name)) << name;
-    for (const char *program : {"Stowlet", "StowletUninstaller"})
-        EXPECT_NE(fs::status(installed(program)).permissions() & fs::perms::owner_exec, fs::perms::none)
-            << program << " keeps its run bit";
+    for (const char *title : {"Stowlet", "StowletUninstaller"})
+        EXPECT_NE(fs::status(installed(program(title))).permissions() & fs::perms::owner_exec, fs::perms::none)
+            << title << " keeps its run bit";
 
     const std::string i = globals.InstallPath;
     struct Expected
@@ -75,9 +75,10 @@ TEST_F(StartInstallTest, InstallsEveryFileShortcutAndLogLineThenStartsTheProgram
         std::string link, description, target, icon;
     };
     const Expected shortcuts[] = {
-        {group() + "/Stowlet.desktop", "Stowlet", i + "/Stowlet", i + "/Drop.png"},
-        {group() + "/Uninstall Stowlet.desktop", "Uninstaller", i + "/StowletUninstaller", i + "/Skull.png"},
-        {globals.DesktopFolder + "/Stowlet.desktop", "Stowlet", i + "/Stowlet", i + "/Drop.png"}};
+        {in(group(), link("Stowlet")), "Stowlet", installed(program("Stowlet")), installed(icon("Drop"))},
+        {in(group(), link("Uninstall Stowlet")), "Uninstaller", installed(program("StowletUninstaller")),
+         installed(icon("Skull"))},
+        {in(globals.DesktopFolder, link("Stowlet")), "Stowlet", installed(program("Stowlet")), installed(icon("Drop"))}};
     ASSERT_EQ(desktop.shortcutsWritten.size(), 3u);
     for (std::size_t n = 0; n < 3; ++n) {
         const auto &written = desktop.shortcutsWritten[n];
@@ -90,26 +91,20 @@ TEST_F(StartInstallTest, InstallsEveryFileShortcutAndLogLineThenStartsTheProgram
         EXPECT_TRUE(fs::exists(shortcuts[n].link));
     }
 
-    // This platform's programs have no extension, and the log tells kinds apart by the dot
-    // alone: they are listed after the dotted files and shortcuts, with the folders.
-    const Lines log{"INSTALLPATH=" + i,
-                    i + "/Drop.png",
-                    i + "/Skull.png",
-                    i + "/Warning.wav",
-                    i + "/CopyFailed.wav",
-                    i + "/CopySuccess.wav",
-                    i + "/NewBaseName.wav",
-                    group() + "/Stowlet.desktop",
-                    group() + "/Uninstall Stowlet.desktop",
-                    globals.DesktopFolder + "/Stowlet.desktop",
-                    i,
-                    i + "/Stowlet",
-                    i + "/StowletUninstaller",
-                    group()};
+    // The log tells kinds apart by the dot alone: the dotted files, then the shortcuts, then
+    // the folders with whatever has no dot (the programs, where they have no extension).
+    Lines log{"INSTALLPATH=" + i};
+    Lines undotted{i};
+    for (const std::string &name : ProgramFileNames())
+        (name.find('.') == std::string::npos ? undotted : log).push_back(installed(name));
+    for (const Expected &shortcut : shortcuts)
+        log.push_back(shortcut.link);
+    log.insert(log.end(), undotted.begin(), undotted.end());
+    log.push_back(group());
     EXPECT_EQ(TextFile::readLines(InstallLogPath(i)), log);
 
     ASSERT_EQ(desktop.started.size(), 1u);
-    EXPECT_EQ(desktop.started[0].program, i + "/Stowlet");
+    EXPECT_EQ(desktop.started[0].program, installed(program("Stowlet")));
     EXPECT_TRUE(desktop.started[0].arguments.empty());
     EXPECT_EQ(desktop.started[0].style, WindowStyle::Normal);
     EXPECT_EQ(desktop.started[0].workingFolder, i);
@@ -119,53 +114,53 @@ TEST_F(StartInstallTest, InstallsEveryFileShortcutAndLogLineThenStartsTheProgram
 
 TEST_F(StartInstallTest, AMissingPackageFileIsNamedAndStillLogged)
 {
-    fs::remove(temp / "package/Support/Skull.png");
+    fs::remove(temp / ("package/Support/" + icon("Skull")));
     StartInstall(install);
 
     EXPECT_EQ(events.back(), "close") << "the install runs to its end";
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].caption, "Incomplete...");
-    EXPECT_EQ(window.messages[0].text, "Installation Incomplete\rNot installed: Skull.png");
+    EXPECT_EQ(window.messages[0].text, "Installation Incomplete\rNot installed: " + icon("Skull"));
     EXPECT_FALSE(window.messages[0].complete);
     EXPECT_EQ(window.messages[0].closeAfter, 8000);
     const auto log = TextFile::readLines(InstallLogPath(globals.InstallPath));
     ASSERT_TRUE(log);
-    EXPECT_NE(std::find(log->begin(), log->end(), installed("Skull.png")), log->end());
+    EXPECT_NE(std::find(log->begin(), log->end(), installed(icon("Skull"))), log->end());
     EXPECT_EQ(log->size(), 14u);
     ASSERT_EQ(desktop.started.size(), 1u) << "the program is there, so it starts";
 }
 
 TEST_F(StartInstallTest, WithoutItsProgramTheToolbarIsNotStarted)
 {
-    fs::remove(temp / "package/Support/Stowlet");
+    fs::remove(temp / ("package/Support/" + program("Stowlet")));
     fs::remove(temp / "package/Support/Warning.wav");
     StartInstall(install);
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, "Installation Incomplete\rNot installed: Stowlet, Warning.wav");
+    EXPECT_EQ(window.messages[0].text, "Installation Incomplete\rNot installed: " + program("Stowlet") + ", Warning.wav");
     EXPECT_TRUE(desktop.started.empty());
 }
 
 TEST_F(StartInstallTest, AFailedCopyOverAnOlderFileCountsAsNotInstalled)
 {
-    temp.writeFile("programs/Stowlet/Drop.png", "older icon");
-    fs::remove(temp / "package/Support/Drop.png");
-    temp.makeFolder("package/Support/Drop.png"); // cannot be copied as a file
+    temp.writeFile("programs/Stowlet/" + icon("Drop"), "older icon");
+    fs::remove(temp / ("package/Support/" + icon("Drop")));
+    temp.makeFolder("package/Support/" + icon("Drop")); // cannot be copied as a file
     StartInstall(install);
-    EXPECT_EQ(readFile(installed("Drop.png")), "older icon");
+    EXPECT_EQ(readFile(installed(icon("Drop"))), "older icon");
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, "Installation Incomplete\rNot installed: Drop.png");
+    EXPECT_EQ(window.messages[0].text, "Installation Incomplete\rNot installed: " + icon("Drop"));
 }
 
 TEST_F(StartInstallTest, AReinstallWithoutShortcutsOverwritesAndLogsNineLines)
 {
-    temp.writeFile("programs/Stowlet/Stowlet", "older program");
+    temp.writeFile("programs/Stowlet/" + program("Stowlet"), "older program");
     globals.InstallList = {""}; // the folder existed: nothing was created
     globals.StartMenuThisUser = false;
     globals.DesktopThisUser = false;
     temp.writeFile("programs/Stowlet/STOWLET-InstallLog.txt", "INSTALLPATH=old\r\n/old/thing\r\n");
     StartInstall(install);
 
-    EXPECT_EQ(readFile(installed("Stowlet")), packageContent("Stowlet"));
+    EXPECT_EQ(readFile(installed(program("Stowlet"))), packageContent(program("Stowlet")));
     const auto log = TextFile::readLines(InstallLogPath(globals.InstallPath));
     ASSERT_TRUE(log);
     ASSERT_EQ(log->size(), 9u);

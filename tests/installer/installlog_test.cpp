@@ -1,9 +1,11 @@
 #include "installlog.h"
+#include "platformnames.h"
 #include "tempfolder.h"
 #include "textfile.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <ostream>
 
 #include <filesystem>
@@ -11,6 +13,15 @@
 namespace {
 
 using Lines = std::vector<std::string>;
+
+// This platform's shortcut extension, and the same in capitals and capitalised.
+const std::string lnk = PlatformNames::shortcutExtensions().front();
+std::string changedCase(std::string text, bool all)
+{
+    for (std::size_t n = 1; n < text.size() && (all || n == 1); ++n)
+        text[n] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[n])));
+    return text;
+}
 
 TEST(InstallList, FirstEntryTakesThePlaceOfTheEmptyOneLaterOnesAreAppended)
 {
@@ -72,11 +83,11 @@ Lines concat(std::initializer_list<Lines> parts)
 const Lines exampleRecorded =
     concat({{"/opt/Stowlet"},
             eightFiles,
-            {"/home/u/menu/Stowlet", "/home/u/menu/Stowlet/Stowlet.desktop",
-             "/home/u/menu/Stowlet/Uninstall Stowlet.desktop", "/home/u/Desktop/Stowlet.desktop"}});
+            {"/home/u/menu/Stowlet", "/home/u/menu/Stowlet/Stowlet" + lnk,
+             "/home/u/menu/Stowlet/Uninstall Stowlet" + lnk, "/home/u/Desktop/Stowlet" + lnk}});
 const Lines exampleLog = concat({eightFiles,
-                                 {"/home/u/menu/Stowlet/Stowlet.desktop",
-                                  "/home/u/menu/Stowlet/Uninstall Stowlet.desktop", "/home/u/Desktop/Stowlet.desktop"},
+                                 {"/home/u/menu/Stowlet/Stowlet" + lnk,
+                                  "/home/u/menu/Stowlet/Uninstall Stowlet" + lnk, "/home/u/Desktop/Stowlet" + lnk},
                                  {"/opt/Stowlet", "/home/u/menu/Stowlet"}});
 
 INSTANTIATE_TEST_SUITE_P(
@@ -94,11 +105,13 @@ INSTANTIATE_TEST_SUITE_P(
                   Lines{"/opt/S/Drop.png", "/opt/S/Stowlet", "/opt/S"}},
         // The shortcut extension counts anywhere in the path and in any letter case.
         GroupCase{"ShortcutExtensionInAnyCaseAnywhere",
-                  Lines{"/m/A.DESKTOP", "/m/f.txt", "/m/x.Desktop-old/Drop.png", "/m/B.desktop"},
-                  Lines{"/m/f.txt", "/m/A.DESKTOP", "/m/x.Desktop-old/Drop.png", "/m/B.desktop"}},
+                  Lines{"/m/A" + changedCase(lnk, true), "/m/f.txt", "/m/x" + changedCase(lnk, false) + "-old/Drop.png",
+                        "/m/B" + lnk},
+                  Lines{"/m/f.txt", "/m/A" + changedCase(lnk, true), "/m/x" + changedCase(lnk, false) + "-old/Drop.png",
+                        "/m/B" + lnk}},
         GroupCase{"FoldersKeepTheirOrderOutermostFirst",
-                  Lines{"/a", "/a/b", "/a/b/c.png", "/m", "/m/S", "/m/S/S.desktop"},
-                  Lines{"/a/b/c.png", "/m/S/S.desktop", "/a", "/a/b", "/m", "/m/S"}}),
+                  Lines{"/a", "/a/b", "/a/b/c.png", "/m", "/m/S", "/m/S/S" + lnk},
+                  Lines{"/a/b/c.png", "/m/S/S" + lnk, "/a", "/a/b", "/m", "/m/S"}}),
     [](const ::testing::TestParamInfo<GroupCase> &info) { return std::string(info.param.name); });
 
 class InstallLogFile : public ::testing::Test

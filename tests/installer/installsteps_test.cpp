@@ -15,7 +15,9 @@ struct IconCase
 {
     const char *name;
     bool startAll, startThis, desktopAll, desktopThis;
-    Lines recorded; // with "<common>", "<programs>", "<commondesktop>", "<desktop>" for the folders
+    // With "<common>", "<programs>", "<commondesktop>", "<desktop>" for the folders, "/"
+    // between the parts and ".desktop" for the platform's shortcut extension.
+    Lines recorded;
 };
 
 // Names the case in test listings instead of dumping its bytes.
@@ -34,8 +36,13 @@ protected:
                                                                {"<commondesktop>", globals.CommonDesktopFolder},
                                                                {"<desktop>", globals.DesktopFolder}};
         for (const auto &[key, folder] : folders) {
-            if (text.rfind(key, 0) == 0)
-                return folder + text.substr(key.size());
+            if (text.rfind(key, 0) != 0)
+                continue;
+            std::string rest = text.substr(key.size() + 1);
+            const std::string written = ".desktop";
+            if (rest.ends_with(written))
+                rest = link(rest.substr(0, rest.size() - written.size()));
+            return in(folder, rest);
         }
         return text;
     }
@@ -91,8 +98,8 @@ TEST_F(SetupFixture, AnExistingProgramGroupIsNotRecorded)
     temp.makeFolder("applications/Stowlet");
     globals.StartMenuThisUser = true;
     CreateIcons(install);
-    EXPECT_EQ(globals.InstallList, (Lines{globals.ProgramsFolder + "/Stowlet/Stowlet.desktop",
-                                          globals.ProgramsFolder + "/Stowlet/Uninstall Stowlet.desktop"}));
+    EXPECT_EQ(globals.InstallList, (Lines{in(globals.ProgramsFolder, "Stowlet/" + link("Stowlet")),
+                                          in(globals.ProgramsFolder, "Stowlet/" + link("Uninstall Stowlet"))}));
 }
 
 TEST_F(SetupFixture, AChoiceWhoseFolderTheDesktopLacksMakesNothing)
@@ -112,21 +119,22 @@ TEST_F(SetupFixture, AShortcutThatCannotBeMadeIsStillRecorded)
     FormatAndCreateIcon(install, globals.DesktopFolder, "Stowlet.desktop", "Stowlet", "Stowlet", "Drop.png");
     EXPECT_EQ(desktop.shortcutsWritten.size(), 2u) << "each shortcut is attempted";
     EXPECT_EQ(globals.InstallList,
-              (Lines{temp / "blocked/Stowlet/Stowlet.desktop", globals.DesktopFolder + "/Stowlet.desktop"}));
+              (Lines{temp / "blocked/Stowlet/Stowlet.desktop", in(globals.DesktopFolder, "Stowlet.desktop")}));
 }
 
 TEST_F(SetupFixture, CopyFilesRecordsEveryPathInPackageOrderCopiedOrNot)
 {
     fs::create_directories(globals.InstallPath);
-    fs::remove(temp / "package/Support/Drop.png");
+    fs::remove(temp / ("package/Support/" + icon("Drop")));
     CopyFiles(install);
     Lines expected;
-    for (const char *name : {"Stowlet", "Drop.png", "StowletUninstaller", "Skull.png", "Warning.wav", "CopyFailed.wav",
-                             "CopySuccess.wav", "NewBaseName.wav"})
+    for (const std::string &name : {program("Stowlet"), icon("Drop"), program("StowletUninstaller"), icon("Skull"),
+                                    std::string("Warning.wav"), std::string("CopyFailed.wav"),
+                                    std::string("CopySuccess.wav"), std::string("NewBaseName.wav")})
         expected.push_back(installed(name));
     EXPECT_EQ(globals.InstallList, expected);
-    EXPECT_EQ(install.failedCopies, Lines{"Drop.png"});
-    EXPECT_EQ(FilesNotInstalled(install), Lines{"Drop.png"});
+    EXPECT_EQ(install.failedCopies, Lines{icon("Drop")});
+    EXPECT_EQ(FilesNotInstalled(install), Lines{icon("Drop")});
 }
 
 class RegisterDllsTest : public SetupFixture

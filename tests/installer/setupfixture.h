@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -75,6 +76,17 @@ protected:
     static std::string packageContent(const std::string &name) { return "content of " + name; }
 
     std::string installed(const std::string &name) const { return Paths::join(globals.InstallPath, name); }
+
+    // This platform's names: a program's file, an icon's, a shortcut's, and a path inside a
+    // folder given with "/" between its parts.
+    static std::string program(const std::string &title) { return PlatformNames::executableName(title); }
+    static std::string icon(const std::string &baseName) { return PlatformNames::iconFileName(baseName); }
+    static std::string link(const std::string &name) { return name + PlatformNames::shortcutExtensions().front(); }
+    static std::string in(const std::string &folder, std::string relative)
+    {
+        std::replace(relative.begin(), relative.end(), '/', Paths::separator());
+        return Paths::join(folder, relative);
+    }
 
     TempFolder temp;
     Globals globals;

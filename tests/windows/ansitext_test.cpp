@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -62,6 +63,10 @@ TEST(AnsiCodePage, PathsAndTextFilesAreInTheAnsiCodePage)
     fs::copy_file(fs::path(path), fs::path(copy), ec);
     EXPECT_FALSE(ec) << ec.message();
     EXPECT_NE(GetFileAttributesA(copy.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // A name found by listing the folder comes back as the 8-bit text the C runtime takes.
+    EXPECT_EQ(Paths::systemText(fs::path(temp.str()) / AnsiText::toWide(*name + ".txt")), path);
+    EXPECT_EQ(std::remove(Paths::systemText(fs::path(copy)).c_str()), 0) << "removed by its 8-bit name";
 }
 
 TEST(AnsiCodePage, WideTextRoundTrip)

@@ -143,7 +143,7 @@ void RemoveFolder(UninstallContext &context, const std::string &path)
         pump.yield();
         fs::remove(entry->path(), ignored);
         pump.yield();
-        std::remove(entry->path().string().c_str());
+        std::remove(Paths::systemText(entry->path()).c_str());
     }
     makeFolderWritable(folder);
     const std::error_code failed = removeTreeWithForce(folder);
@@ -175,7 +175,7 @@ void RemoveInstallFolder(UninstallContext &context, const std::string &line)
     std::vector<std::string> entries;
     std::error_code ec;
     for (fs::directory_iterator entry(fs::path(path), ec), end; !ec && entry != end; entry.increment(ec))
-        entries.push_back(entry->path().string());
+        entries.push_back(Paths::systemText(entry->path()));
     std::sort(entries.begin(), entries.end());
     for (const std::string &entry : entries) {
         const std::string name = Paths::fileName(entry);
