@@ -15,14 +15,15 @@ bool isSeparator(char c)
     return c == '/' || c == static_cast<char>(fs::path::preferred_separator);
 }
 
-// Where the system keeps names as 8-bit text, that is the text already.
-std::optional<std::string> narrowed(const std::string &name)
+// Where the system keeps names as 8-bit text, that is the text already. (Each system uses
+// one of these two.)
+[[maybe_unused]] std::optional<std::string> narrowed(const std::string &name)
 {
     return name;
 }
 
 // Where it keeps UTF-16, the C runtime converts to the code page the programs chose at start;
-// nothing when a character of the name has no place in it. (Unused where names are 8-bit.)
+// nothing when a character of the name has no place in it.
 [[maybe_unused]] std::optional<std::string> narrowed(const std::wstring &name)
 {
     std::mbstate_t state{};

@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-BUILD_DIR=build-bench BUILD_TYPE=Release scripts/build.sh
+cmake --preset bench >/dev/null
+cmake --build build-bench -j "$(nproc)"
 bench=build-bench/bench
 echo; "$bench/dropbench"
 echo; "$bench/startupbench" 20 2>/dev/null
