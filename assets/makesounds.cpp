@@ -84,11 +84,10 @@ int main(int argc, char **argv)
     const std::string folder = argv[1];
     // A rising fifth for a saved file, a falling minor third for a failure, two quick
     // equal beeps before a question, and a bright three-note arpeggio for a new name.
-    const bool ok =
-        writeWav(folder + "/CopySuccess.wav", render({{784, 0, 0.12}, {1175, 0.08, 0.25}}, 0.35, 0.45)) &&
-        writeWav(folder + "/CopyFailed.wav", render({{440, 0, 0.16}, {370, 0.14, 0.3}}, 0.46, 0.45)) &&
-        writeWav(folder + "/Warning.wav", render({{660, 0, 0.1}, {660, 0.14, 0.12}}, 0.3, 0.4)) &&
-        writeWav(folder + "/NewBaseName.wav",
-                 render({{523, 0, 0.12}, {659, 0.07, 0.12}, {784, 0.14, 0.25}}, 0.42, 0.4));
+    const bool ok = writeWav(folder + "/CopySuccess.wav", render({{784, 0, 0.12}, {1175, 0.08, 0.25}}, 0.35, 0.45)) &&
+                    writeWav(folder + "/CopyFailed.wav", render({{440, 0, 0.16}, {370, 0.14, 0.3}}, 0.46, 0.45)) &&
+                    writeWav(folder + "/Warning.wav", render({{660, 0, 0.1}, {660, 0.14, 0.12}}, 0.3, 0.4)) &&
+                    writeWav(folder + "/NewBaseName.wav",
+                             render({{523, 0, 0.12}, {659, 0.07, 0.12}, {784, 0.14, 0.25}}, 0.42, 0.4));
     return ok ? 0 : 1;
 }

@@ -3,10 +3,7 @@
 #include <cstdio>
 #include <ctime>
 
-clsWaitableTimer::clsWaitableTimer(MessageWaitPlatform &platform)
-    : m_platform(platform)
-{
-}
+clsWaitableTimer::clsWaitableTimer(MessageWaitPlatform &platform) : m_platform(platform) {}
 
 clsWaitableTimer::~clsWaitableTimer()
 {

@@ -22,8 +22,8 @@ public:
     virtual void openUrl(const std::string &address, WindowStyle style) = 0;
 
     /// Starts a program without waiting for it; false when it could not be started.
-    virtual bool startProgram(const std::string &program, const std::vector<std::string> &arguments,
-                              WindowStyle style, const std::string &workingFolder) = 0;
+    virtual bool startProgram(const std::string &program, const std::vector<std::string> &arguments, WindowStyle style,
+                              const std::string &workingFolder) = 0;
 
     /// Starts a program and waits until it has ended. Returns its exit code, or -1 when
     /// it could not be started.

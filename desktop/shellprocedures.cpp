@@ -66,8 +66,8 @@ std::string ShortcutLinkPath(const std::string &linkPath)
     const std::string lower = lowerCase(linkPath);
     const auto &extensions = PlatformNames::shortcutExtensions();
     for (const std::string &extension : extensions) {
-        if (lower.size() >= extension.size() && lower.compare(lower.size() - extension.size(), extension.size(),
-                                                              extension) == 0)
+        if (lower.size() >= extension.size() &&
+            lower.compare(lower.size() - extension.size(), extension.size(), extension) == 0)
             return linkPath;
     }
     return linkPath + extensions.front();

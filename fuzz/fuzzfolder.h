@@ -12,8 +12,8 @@ class FuzzFolder
 public:
     FuzzFolder()
     {
-        const std::filesystem::path base =
-            std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path();
+        const std::filesystem::path base = std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                                               : std::filesystem::temp_directory_path();
         m_path = base / ("stowlet-fuzz-" + std::to_string(getpid()));
         std::filesystem::create_directories(m_path);
     }
@@ -25,8 +25,8 @@ public:
     std::string path() const { return m_path.string(); }
     void write(const std::string &name, const std::uint8_t *data, std::size_t size) const
     {
-        std::ofstream(m_path / name, std::ios::binary).write(reinterpret_cast<const char *>(data),
-                                                             static_cast<std::streamsize>(size));
+        std::ofstream(m_path / name, std::ios::binary)
+            .write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
     }
 
 private:

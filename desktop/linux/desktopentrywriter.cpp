@@ -47,7 +47,8 @@ std::string entryName(const std::string &linkPath)
 {
     std::string name = Paths::fileName(linkPath);
     const std::string extension = ".desktop";
-    if (name.size() > extension.size() && name.compare(name.size() - extension.size(), extension.size(), extension) == 0)
+    if (name.size() > extension.size() &&
+        name.compare(name.size() - extension.size(), extension.size(), extension) == 0)
         name.resize(name.size() - extension.size());
     return name;
 }

@@ -12,10 +12,7 @@ bool staysOnTop(const QWidget *window)
 }
 } // namespace
 
-QtMessageBoxes::QtMessageBoxes(const QString &title)
-    : m_title(title)
-{
-}
+QtMessageBoxes::QtMessageBoxes(const QString &title) : m_title(title) {}
 
 QString QtMessageBoxes::displayText(const std::string &text)
 {

@@ -2,9 +2,9 @@
 
 #include "ansitext.h"
 
-#include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -17,10 +17,7 @@ namespace {
 class ComScope
 {
 public:
-    ComScope()
-        : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))
-    {
-    }
+    ComScope() : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
     ~ComScope()
     {
         if (SUCCEEDED(m_result))
@@ -33,8 +30,7 @@ private:
     HRESULT m_result;
 };
 
-template<typename T>
-class ComPtr
+template <typename T> class ComPtr
 {
 public:
     ComPtr() = default;
@@ -162,5 +158,6 @@ int ShellLinkWriter::showCommandInFile(const std::string &linkPath)
     std::ifstream file(std::filesystem::path(AnsiText::toWide(linkPath)), std::ios::binary);
     if (!file.read(reinterpret_cast<char *>(header), sizeof header) || header[0] != sizeof header)
         return -1;
-    return static_cast<int>(header[60] | header[61] << 8 | header[62] << 16 | static_cast<std::uint32_t>(header[63]) << 24);
+    return static_cast<int>(header[60] | header[61] << 8 | header[62] << 16 |
+                            static_cast<std::uint32_t>(header[63]) << 24);
 }

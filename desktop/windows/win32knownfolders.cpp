@@ -1,7 +1,7 @@
 #include "win32knownfolders.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <cstring>
 

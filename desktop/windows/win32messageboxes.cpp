@@ -4,10 +4,7 @@
 
 #include <utility>
 
-Win32MessageBoxes::Win32MessageBoxes(std::string title)
-    : m_title(std::move(title))
-{
-}
+Win32MessageBoxes::Win32MessageBoxes(std::string title) : m_title(std::move(title)) {}
 
 std::string Win32MessageBoxes::displayText(const std::string &text)
 {

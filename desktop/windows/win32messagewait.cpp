@@ -11,9 +11,8 @@ HANDLE toHandle(MessageWaitPlatform::Handle timer)
 }
 } // namespace
 
-static_assert(Win32MessageWait::WakeMask ==
-              (QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER | QS_PAINT | QS_SENDMESSAGE |
-               QS_HOTKEY));
+static_assert(Win32MessageWait::WakeMask == (QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER |
+                                             QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY));
 
 MessageWaitPlatform::Handle Win32MessageWait::createTimer(const std::string &name)
 {

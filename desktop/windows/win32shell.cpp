@@ -2,8 +2,8 @@
 
 #include "paths.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "win32soundplayer.h"
 
-#include <windows.h>
 #include <mmsystem.h>
+#include <windows.h>
 
 void Win32SoundPlayer::play(const std::filesystem::path &file)
 {

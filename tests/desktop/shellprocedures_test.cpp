@@ -18,7 +18,7 @@ TEST(ShellProcedures, SoundsByKind)
     for (int kind : {1, 2, 3, 4, 0, 5})
         PlaySound(desktop.services(), "/opt/Stowlet", kind);
     EXPECT_EQ(desktop.soundsPlayed, (std::vector<std::string>{"CopySuccess.wav", "CopyFailed.wav", "Warning.wav",
-                                                             "NewBaseName.wav", "", ""}));
+                                                              "NewBaseName.wav", "", ""}));
 }
 
 TEST(ShellProcedures, DeleteFileQuietlyIgnoresEverything)

@@ -78,7 +78,8 @@ TEST_F(StartInstallTest, InstallsEveryFileShortcutAndLogLineThenStartsTheProgram
         {in(group(), link("Stowlet")), "Stowlet", installed(program("Stowlet")), installed(icon("Drop"))},
         {in(group(), link("Uninstall Stowlet")), "Uninstaller", installed(program("StowletUninstaller")),
          installed(icon("Skull"))},
-        {in(globals.DesktopFolder, link("Stowlet")), "Stowlet", installed(program("Stowlet")), installed(icon("Drop"))}};
+        {in(globals.DesktopFolder, link("Stowlet")), "Stowlet", installed(program("Stowlet")),
+         installed(icon("Drop"))}};
     ASSERT_EQ(desktop.shortcutsWritten.size(), 3u);
     for (std::size_t n = 0; n < 3; ++n) {
         const auto &written = desktop.shortcutsWritten[n];
@@ -136,7 +137,8 @@ TEST_F(StartInstallTest, WithoutItsProgramTheToolbarIsNotStarted)
     fs::remove(temp / "package/Support/Warning.wav");
     StartInstall(install);
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, "Installation Incomplete\rNot installed: " + program("Stowlet") + ", Warning.wav");
+    EXPECT_EQ(window.messages[0].text,
+              "Installation Incomplete\rNot installed: " + program("Stowlet") + ", Warning.wav");
     EXPECT_TRUE(desktop.started.empty());
 }
 

@@ -86,8 +86,8 @@ const Lines exampleRecorded =
             {"/home/u/menu/Stowlet", "/home/u/menu/Stowlet/Stowlet" + lnk,
              "/home/u/menu/Stowlet/Uninstall Stowlet" + lnk, "/home/u/Desktop/Stowlet" + lnk}});
 const Lines exampleLog = concat({eightFiles,
-                                 {"/home/u/menu/Stowlet/Stowlet" + lnk,
-                                  "/home/u/menu/Stowlet/Uninstall Stowlet" + lnk, "/home/u/Desktop/Stowlet" + lnk},
+                                 {"/home/u/menu/Stowlet/Stowlet" + lnk, "/home/u/menu/Stowlet/Uninstall Stowlet" + lnk,
+                                  "/home/u/Desktop/Stowlet" + lnk},
                                  {"/opt/Stowlet", "/home/u/menu/Stowlet"}});
 
 INSTANTIATE_TEST_SUITE_P(

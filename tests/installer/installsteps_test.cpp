@@ -128,9 +128,9 @@ TEST_F(SetupFixture, CopyFilesRecordsEveryPathInPackageOrderCopiedOrNot)
     fs::remove(temp / ("package/Support/" + icon("Drop")));
     CopyFiles(install);
     Lines expected;
-    for (const std::string &name : {program("Stowlet"), icon("Drop"), program("StowletUninstaller"), icon("Skull"),
-                                    std::string("Warning.wav"), std::string("CopyFailed.wav"),
-                                    std::string("CopySuccess.wav"), std::string("NewBaseName.wav")})
+    for (const std::string &name :
+         {program("Stowlet"), icon("Drop"), program("StowletUninstaller"), icon("Skull"), std::string("Warning.wav"),
+          std::string("CopyFailed.wav"), std::string("CopySuccess.wav"), std::string("NewBaseName.wav")})
         expected.push_back(installed(name));
     EXPECT_EQ(globals.InstallList, expected);
     EXPECT_EQ(install.failedCopies, Lines{icon("Drop")});

@@ -11,7 +11,7 @@
 /// and hands back what the child reported. POSIX only.
 struct ChildLimits
 {
-    long fileSizeLimit = -1; ///< bytes a file may grow to (RLIMIT_FSIZE), -1 for none
+    long fileSizeLimit = -1;         ///< bytes a file may grow to (RLIMIT_FSIZE), -1 for none
     bool asUnprivilegedUser = false; ///< when running as root, become "nobody" first
 };
 

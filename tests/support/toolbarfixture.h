@@ -15,10 +15,7 @@
 class ScriptedPrompt final : public BaseNamePrompt
 {
 public:
-    explicit ScriptedPrompt(Globals &globals)
-        : m_globals(globals)
-    {
-    }
+    explicit ScriptedPrompt(Globals &globals) : m_globals(globals) {}
     void showModal() override
     {
         ++shown;

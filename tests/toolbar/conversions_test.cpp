@@ -38,13 +38,28 @@ TEST(Conversions, SpotSizeNamesBothWays)
 TEST(Conversions, TextToLongRoundsHalfToEvenAndRefusesTheRest)
 {
     const std::pair<const char *, std::optional<std::int32_t>> table[] = {
-        {"6", 6},          {" 12 ", 12},        {"-3", -3},         {"+4", 4},
-        {"4.5", 4},        {"2.5", 2},          {"3.5", 4},         {"4.51", 5},
-        {"-2.5", -2},      {".5", 0},           {"7.", 7},          {"2147483647", 2147483647},
-        {"-2147483648", -2147483648LL},         {"2147483648", std::nullopt},
-        {"99999999999999999999", std::nullopt}, {"abc", std::nullopt},
-        {"", std::nullopt}, {"12abc", std::nullopt}, {"1e3", std::nullopt},
-        {"-", std::nullopt}, {".", std::nullopt}, {"00000000000000000042", 42},
+        {"6", 6},
+        {" 12 ", 12},
+        {"-3", -3},
+        {"+4", 4},
+        {"4.5", 4},
+        {"2.5", 2},
+        {"3.5", 4},
+        {"4.51", 5},
+        {"-2.5", -2},
+        {".5", 0},
+        {"7.", 7},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483648LL},
+        {"2147483648", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+        {"abc", std::nullopt},
+        {"", std::nullopt},
+        {"12abc", std::nullopt},
+        {"1e3", std::nullopt},
+        {"-", std::nullopt},
+        {".", std::nullopt},
+        {"00000000000000000042", 42},
     };
     for (const auto &[text, expected] : table)
         EXPECT_EQ(TextToLong(text), expected) << '"' << text << '"';

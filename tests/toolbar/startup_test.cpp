@@ -12,10 +12,7 @@ namespace {
 class RecordingWindows final : public StartupWindows
 {
 public:
-    explicit RecordingWindows(std::vector<std::string> &log)
-        : m_log(log)
-    {
-    }
+    explicit RecordingWindows(std::vector<std::string> &log) : m_log(log) {}
     void showHelp() override { m_log.push_back("help"); }
     void showToolbar() override { m_log.push_back("toolbar"); }
 

@@ -113,8 +113,8 @@ TEST_F(StartupTest, LinksPlacedInTheTemporaryFolderAreNeverFollowed)
     const std::string victim = root.writeFile("victim/precious.txt", "precious");
     const std::string victimFolder = root / "victim";
     std::error_code ec;
-    for (const char *name : {"STOWLET-InstallLog.txt", ".STOWLET-InstallLog.txt.stowlet-part",
-                                    "StowletUninstaller", "StowletUninstaller.exe", "killmyself.sh", "killmyself.bat"})
+    for (const char *name : {"STOWLET-InstallLog.txt", ".STOWLET-InstallLog.txt.stowlet-part", "StowletUninstaller",
+                             "StowletUninstaller.exe", "killmyself.sh", "killmyself.bat"})
         fs::create_symlink(victim, install.temp + "/" + std::string(name), ec);
     fs::create_directory_symlink(victimFolder, install.temp + "/StowletUninstaller-AAAAAA", ec);
     if (ec)

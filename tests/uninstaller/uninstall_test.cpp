@@ -155,7 +155,8 @@ TEST_F(UninstallFlowTest, WhatTheInstallDidNotMakeStaysAndIsNamed)
     EXPECT_FALSE(exists(install.shortcuts[0]));
     EXPECT_EQ(fake.dialogs.back(), "Stowlet was not completely uninstalled.\r\r"
                                    "These are not part of the installation and were kept:\r" +
-                                       Paths::join(install.installFolder, "album") + "\r" + notes + "\r" + install.groupFolder +
+                                       Paths::join(install.installFolder, "album") + "\r" + notes + "\r" +
+                                       install.groupFolder +
                                        "\r\rThe install log names these outside the installation; they were left "
                                        "alone:\r" +
                                        outside + "\r" + lookalike + "\r" + install.installFolder + "/../../keep.txt");

@@ -2,8 +2,8 @@
 
 #include "paths.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <gtest/gtest.h>
 

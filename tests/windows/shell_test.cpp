@@ -3,8 +3,8 @@
 #include "textfile.h"
 #include "win32shell.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -39,8 +39,8 @@ TEST(CommandLine, RegistrationToolLineIsTheSilentSwitchAndTheQuotedPath)
 
 TEST(CommandLine, EveryArgumentParsesBackUnchanged)
 {
-    const std::vector<std::string> arguments{"plain", "two words", "", "quote\"inside", "trailing\\",
-                                             "C:\\ends in\\", "back\\\\\"slashes", "tab\there"};
+    const std::vector<std::string> arguments{
+        "plain", "two words", "", "quote\"inside", "trailing\\", "C:\\ends in\\", "back\\\\\"slashes", "tab\there"};
     std::vector<std::string> expected{"C:\\Program Files\\x.exe"};
     expected.insert(expected.end(), arguments.begin(), arguments.end());
     EXPECT_EQ(parsedBack(Win32Shell::commandLine("C:\\Program Files\\x.exe", arguments)), expected);
@@ -50,7 +50,10 @@ class StartedPrograms : public ::testing::Test
 {
 protected:
     std::string probe() { return Paths::join(Paths::parentFolder(shell.executablePath()), "startupprobe.exe"); }
-    std::vector<std::string> report() const { return TextFile::readLines(reportFile).value_or(std::vector<std::string>{}); }
+    std::vector<std::string> report() const
+    {
+        return TextFile::readLines(reportFile).value_or(std::vector<std::string>{});
+    }
 
     TempFolder temp;
     Win32Shell shell;
@@ -75,8 +78,7 @@ TEST_F(StartedPrograms, StartProgramRunsInTheWorkingFolderWithoutWaiting)
     for (int i = 0; i < 200 && !TextFile::readLines(written).has_value(); ++i)
         Sleep(25);
     Sleep(100); // the probe closes its file right after writing it
-    EXPECT_EQ(TextFile::readLines(written).value_or(std::vector<std::string>{}),
-              (std::vector<std::string>{"show 2"}));
+    EXPECT_EQ(TextFile::readLines(written).value_or(std::vector<std::string>{}), (std::vector<std::string>{"show 2"}));
 }
 
 TEST_F(StartedPrograms, MissingProgramIsReportedNotThrown)
@@ -89,8 +91,8 @@ TEST_F(StartedPrograms, TheCommandInterpreterRunsABatchScriptStartedByItsPath)
 {
     const std::string folder = temp.makeFolder("script folder");
     const std::string script = Paths::join(folder, "exit.bat");
-    ASSERT_TRUE(TextFile::writeLinesAtomically(script, {"@Echo off", "Echo done> \"" + Paths::join(folder, "out.txt") + "\"",
-                                                        "exit /b 5"}));
+    ASSERT_TRUE(TextFile::writeLinesAtomically(
+        script, {"@Echo off", "Echo done> \"" + Paths::join(folder, "out.txt") + "\"", "exit /b 5"}));
     EXPECT_EQ(shell.runAndWait(script, {}, WindowStyle::Hidden), 5);
     EXPECT_EQ(TextFile::readLines(Paths::join(folder, "out.txt")).value_or(std::vector<std::string>{}),
               (std::vector<std::string>{"done"}));

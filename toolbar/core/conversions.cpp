@@ -108,8 +108,7 @@ std::optional<std::int32_t> TextToLong(const std::string &text)
     // Round half to even on the fraction's digits.
     const std::string &fraction = number->fraction;
     if (!fraction.empty() && fraction[0] >= '5') {
-        const bool exactlyHalf =
-            fraction[0] == '5' && fraction.find_first_not_of('0', 1) == std::string::npos;
+        const bool exactlyHalf = fraction[0] == '5' && fraction.find_first_not_of('0', 1) == std::string::npos;
         if (!exactlyHalf || value % 2 == 1)
             ++value;
     }

@@ -168,8 +168,8 @@ bool SaveOptions(AppContext &app)
 {
     app.desktop.pump.yieldTimes(6);
     std::string error;
-    const bool saved = TextFile::writeLinesAtomically(app.globals.OptionsPath, OptionsFileLines(app.globals.options),
-                                                      &error);
+    const bool saved =
+        TextFile::writeLinesAtomically(app.globals.OptionsPath, OptionsFileLines(app.globals.options), &error);
     app.desktop.pump.yieldTimes(6);
     if (!saved)
         reportSaveFailure(app, "Options", app.globals.OptionsPath, error);
