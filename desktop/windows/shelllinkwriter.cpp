@@ -2,9 +2,11 @@
 
 #include "ansitext.h"
 
+// The other Win32 headers need what windows.h defines, so it comes first.
+#include <windows.h>
+
 #include <objbase.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <cstdint>
 #include <filesystem>

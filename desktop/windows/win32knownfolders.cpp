@@ -1,7 +1,9 @@
 #include "win32knownfolders.h"
 
-#include <shlobj.h>
+// The other Win32 headers need what windows.h defines, so it comes first.
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <cstring>
 

@@ -2,8 +2,10 @@
 
 #include "paths.h"
 
-#include <shellapi.h>
+// The other Win32 headers need what windows.h defines, so it comes first.
 #include <windows.h>
+
+#include <shellapi.h>
 
 namespace {
 

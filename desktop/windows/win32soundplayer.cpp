@@ -1,7 +1,9 @@
 #include "win32soundplayer.h"
 
-#include <mmsystem.h>
+// The other Win32 headers need what windows.h defines, so it comes first.
 #include <windows.h>
+
+#include <mmsystem.h>
 
 void Win32SoundPlayer::play(const std::filesystem::path &file)
 {

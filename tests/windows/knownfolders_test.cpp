@@ -2,8 +2,10 @@
 
 #include "paths.h"
 
-#include <shlobj.h>
+// The other Win32 headers need what windows.h defines, so it comes first.
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,10 @@
 #include "textfile.h"
 #include "win32shell.h"
 
-#include <shellapi.h>
+// The other Win32 headers need what windows.h defines, so it comes first.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
