@@ -100,8 +100,11 @@ void CreateAutoStartShortcut(Desktop &desktop, const std::string &appFolder, con
     // Without a Startup folder the link would land in some unrelated folder: skip it.
     if (link.empty() || Paths::fileExists(link))
         return;
-    MakeShortcut(desktop, link, ProgramTitle, command.empty() ? desktop.shell.executablePath() : command, std::nullopt,
-                 std::nullopt, appFolder);
+    const std::string program = command.empty() ? desktop.shell.executablePath() : command;
+    std::error_code ec;
+    fs::create_directories(fs::path(Paths::parentFolder(link)), ec);
+    MakeShortcut(desktop, link, ProgramTitle, program, std::nullopt,
+                 PlatformNames::programIconLocation(desktop.shell.executablePath(), appFolder), appFolder);
 }
 
 void RemoveAutoStartShortcut(Desktop &desktop)

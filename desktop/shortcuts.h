@@ -23,4 +23,8 @@ public:
     /// Writes (or overwrites) the shortcut file at linkPath, which already carries the
     /// platform's shortcut extension; false when it could not be written.
     virtual bool writeShortcut(const std::string &linkPath, const ShortcutProperties &properties) = 0;
+
+    /// The program an existing shortcut starts, or empty text when there is no shortcut at
+    /// linkPath or it cannot be read.
+    virtual std::string shortcutTarget(const std::string &linkPath) = 0;
 };

@@ -10,6 +10,7 @@ packages=(
     libxcb1-dev
     libgtest-dev
     xvfb xauth x11-apps x11-utils xdotool imagemagick
+    desktop-file-utils
     fonts-dejavu-core fonts-urw-base35
     dpkg-dev lintian appstream desktop-file-utils
 )

@@ -89,6 +89,15 @@ bool FakeDesktop::writeShortcut(const std::string &linkPath, const ShortcutPrope
     return TextFile::writeAtomically(linkPath, "shortcut to " + properties.targetPath + "\n");
 }
 
+std::string FakeDesktop::shortcutTarget(const std::string &linkPath)
+{
+    const auto lines = TextFile::readLines(linkPath);
+    const std::string prefix = "shortcut to ";
+    if (!lines || lines->empty() || !lines->front().starts_with(prefix))
+        return {};
+    return lines->front().substr(prefix.size());
+}
+
 std::string FakeDesktop::settingKey(const std::string &application, const std::string &section, const std::string &key)
 {
     return application + "/" + section + "/" + key;

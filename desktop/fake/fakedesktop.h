@@ -97,6 +97,7 @@ public:
     std::string tempFolder() override { return temp; }
     // ShortcutWriter
     bool writeShortcut(const std::string &linkPath, const ShortcutProperties &properties) override;
+    std::string shortcutTarget(const std::string &linkPath) override;
     // SettingsStore
     std::string getSetting(const std::string &application, const std::string &section, const std::string &key,
                            const std::string &defaultValue) override;

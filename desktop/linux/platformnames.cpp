@@ -12,6 +12,11 @@ std::string iconFileName(const std::string &baseName)
     return baseName + ".png";
 }
 
+std::string programIconLocation(const std::string &, const std::string &appFolder)
+{
+    return appFolder + "/" + iconFileName("Drop");
+}
+
 const std::vector<std::string> &shortcutExtensions()
 {
     static const std::vector<std::string> extensions{".desktop"};

@@ -13,17 +13,23 @@ QString existing(const QString &path)
     return !path.isEmpty() && QFileInfo(path).isDir() ? path : QString();
 }
 
+// A folder the user may write into: one that is there and writable, or one that is not
+// there yet but could be made, because the nearest folder above it that is there is
+// writable. Looking a folder up never makes it: whoever puts something in it does.
 QString writable(const QString &path)
 {
-    const QFileInfo info(path);
+    QFileInfo info(path);
+    if (info.exists())
+        return info.isDir() && info.isWritable() ? path : QString();
+    QString above = path;
+    while (!info.exists()) {
+        const QString parent = info.absolutePath();
+        if (parent == above)
+            return {};
+        above = parent;
+        info = QFileInfo(above);
+    }
     return info.isDir() && info.isWritable() ? path : QString();
-}
-
-// Folders the freedesktop standards define are made when first asked for, as the
-// desktop itself would; the user's own folders (desktop, pictures) only count when present.
-QString made(const QString &path)
-{
-    return QDir().mkpath(path) ? path : QString();
 }
 
 QString location(QStandardPaths::StandardLocation type)
@@ -37,9 +43,9 @@ QString lookUp(int csidl)
     case Csidl::Desktop:
         return existing(location(QStandardPaths::DesktopLocation));
     case Csidl::Programs:
-        return made(location(QStandardPaths::GenericDataLocation) + QStringLiteral("/applications"));
+        return writable(location(QStandardPaths::GenericDataLocation) + QStringLiteral("/applications"));
     case Csidl::Startup:
-        return made(location(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart"));
+        return writable(location(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart"));
     case Csidl::AppData:
         // The user's configuration folder; each program makes its own folder inside when it needs one.
         return location(QStandardPaths::GenericConfigLocation);
@@ -47,7 +53,7 @@ QString lookUp(int csidl)
         return writable(QStringLiteral("/usr/local/share/applications"));
     case Csidl::ProgramFiles: {
         const QString opt = writable(QStringLiteral("/opt"));
-        return opt.isEmpty() ? made(location(QStandardPaths::GenericDataLocation)) : opt;
+        return opt.isEmpty() ? writable(location(QStandardPaths::GenericDataLocation)) : opt;
     }
     case Csidl::MyPictures:
         return existing(location(QStandardPaths::PicturesLocation));

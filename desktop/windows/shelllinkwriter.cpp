@@ -163,3 +163,9 @@ int ShellLinkWriter::showCommandInFile(const std::string &linkPath)
     return static_cast<int>(header[60] | header[61] << 8 | header[62] << 16 |
                             static_cast<std::uint32_t>(header[63]) << 24);
 }
+
+std::string ShellLinkWriter::shortcutTarget(const std::string &linkPath)
+{
+    const std::optional<ShortcutProperties> properties = readShortcut(linkPath);
+    return properties ? properties->targetPath : std::string();
+}

@@ -9,6 +9,7 @@ class ShellLinkWriter final : public ShortcutWriter
 {
 public:
     bool writeShortcut(const std::string &linkPath, const ShortcutProperties &properties) override;
+    std::string shortcutTarget(const std::string &linkPath) override;
 
     /// The properties of an existing shell link, as the shell reads it; nothing when the
     /// file is not one. (Wine's shell reads every show command back as normal; the file

@@ -16,7 +16,13 @@ void nothing(InstallContext &) {}
 
 void writeLog(InstallContext &install)
 {
-    WriteInstallLog(install.globals);
+    KeepInstallLogCurrent(install);
+}
+
+void createIcons(InstallContext &install)
+{
+    CreateIcons(install);
+    RetireEarlierEntries(install);
 }
 
 void cleanUp(InstallContext &install)
@@ -37,7 +43,7 @@ const Row installRows[] = {
     {StatusCreatingFolders, nothing, true, 10}, // the folder was made when the options were accepted
     {StatusRegisteringDlls, RegisterDlls, true, 15}, {StatusCopyingFiles, CopyFiles, true, 30},
     {StatusVerifyingFiles, nothing, true, 50},       {StatusVerifyingFiles, nothing, true, 60},
-    {StatusCreatingIcons, CreateIcons, true, 75},    {StatusWritingInstallLog, writeLog, true, 85},
+    {StatusCreatingIcons, createIcons, true, 75},    {StatusWritingInstallLog, writeLog, true, 85},
     {StatusCleaningUp, cleanUp, false, 100},
 };
 
@@ -54,14 +60,19 @@ void StartInstall(InstallContext &install)
 {
     ProgressWindow &window = install.window;
     window.showBusyPointer();
+    // The log is kept current from the start, so that an install cut short can be undone.
+    TakeOverEarlierInstall(install);
+    KeepInstallLogCurrent(install);
     for (const Row &row : installRows) {
         window.Status(row.status);
         row.work(install);
+        KeepInstallLogCurrent(install);
         if (row.pauses)
             pause(install, install.pacing.pause);
         window.ScrollBarPercent(row.percentAfter);
     }
-    const CompletionMessage message = MakeCompletionMessage(FilesNotInstalled(install), install.pacing);
+    const CompletionMessage message =
+        MakeCompletionMessage(FilesNotInstalled(install), install.failureReasons, install.pacing);
     window.Status(message.complete ? InstallationComplete : InstallationIncomplete);
     window.hideWindow();
     install.desktop.pump.yieldTimes(3);
@@ -81,13 +92,19 @@ void FinishScrollingProgressBar(InstallContext &install)
     }
 }
 
-CompletionMessage MakeCompletionMessage(const std::vector<std::string> &notInstalled, const InstallPacing &pacing)
+CompletionMessage MakeCompletionMessage(const std::vector<std::string> &notInstalled,
+                                        const std::vector<std::string> &reasons, const InstallPacing &pacing)
 {
-    if (notInstalled.empty())
+    if (notInstalled.empty() && reasons.empty())
         return {"Complete...", InstallationComplete, true, pacing.message};
-    std::string names;
-    for (const std::string &name : notInstalled)
-        names += (names.empty() ? "" : ", ") + name;
-    return {"Incomplete...", std::string(InstallationIncomplete) + "\rNot installed: " + names, false,
-            pacing.incompleteMessage};
+    std::string text = InstallationIncomplete;
+    if (!notInstalled.empty()) {
+        text += "\rNot installed: ";
+        for (std::size_t n = 0; n < notInstalled.size(); ++n)
+            text += (n == 0 ? "" : ", ") + notInstalled[n];
+    }
+    for (const std::string &reason : reasons)
+        text += "\r" + reason;
+    // A failure is read, not glanced at: the message stays until the user closes it.
+    return {"Incomplete...", text, false, 0};
 }

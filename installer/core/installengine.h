@@ -14,8 +14,7 @@ struct InstallPacing
 {
     std::int32_t pause = 600;              ///< after each step of the install
     std::int32_t closingStep = 200;        ///< between the moves of the closing animation
-    std::int32_t message = 2000;           ///< the completion message
-    std::int32_t incompleteMessage = 8000; ///< the message that names files not installed
+    std::int32_t message = 2000; ///< the completion message; one that reports a failure stays until OK
 };
 
 /// Everything one install works with.
@@ -27,6 +26,9 @@ struct InstallContext
     ProgressWindow &window;
     InstallPacing pacing{};
     std::vector<std::string> failedCopies{}; ///< program files whose copy failed in this run
+    std::vector<std::string> failureReasons{}; ///< the system's reasons for what failed, each once
+    std::vector<std::string> earlierEntries{}; ///< what an earlier install here made that is still listed
+    bool logSaved = false;                     ///< the log has been written at least once in this run
 };
 
 // The status texts, as the installer has always shown them.
@@ -56,7 +58,8 @@ void RegisterDlls(InstallContext &install);
 /// Every destination path is recorded, copied or not.
 void CopyFiles(InstallContext &install);
 
-/// Makes the chosen Start-menu and desktop shortcuts.
+/// Makes the chosen Start-menu and desktop shortcuts, each only for a program that was
+/// installed: an entry must never start a program that is not there.
 void CreateIcons(InstallContext &install);
 
 /// Makes one shortcut in m_TargetFolder (creating the folder when needed) to an installed
@@ -72,6 +75,24 @@ void FinishScrollingProgressBar(InstallContext &install);
 /// installation folder now. In package order.
 std::vector<std::string> FilesNotInstalled(const InstallContext &install);
 
-/// The completion message: "Installation Complete", or, when files are missing, a message
-/// that says so and names them.
-CompletionMessage MakeCompletionMessage(const std::vector<std::string> &notInstalled, const InstallPacing &pacing);
+/// The completion message: "Installation Complete", or, when files are missing or the log
+/// could not be kept, a message that says so, names them and gives the system's reasons. That
+/// one stays until the user closes it.
+CompletionMessage MakeCompletionMessage(const std::vector<std::string> &notInstalled,
+                                        const std::vector<std::string> &reasons, const InstallPacing &pacing);
+
+/// Notes the system's reason for a failure, once.
+void NoteFailure(InstallContext &install, const std::string &reason);
+
+/// Takes over what the log of an earlier install into the same folder lists and is still
+/// there, so that it stays listed until this install makes it again or removes it.
+void TakeOverEarlierInstall(InstallContext &install);
+
+/// Replaces the install log with everything recorded so far, so that an install cut short
+/// at any point can still be uninstalled. A failed write keeps the log this run wrote last;
+/// the log of another install is never left to describe this one.
+void KeepInstallLogCurrent(InstallContext &install);
+
+/// The earlier install's menu and desktop entries that this install did not make again are
+/// removed, then the folders it made that are left empty; whatever stays is still listed.
+void RetireEarlierEntries(InstallContext &install);

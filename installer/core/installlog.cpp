@@ -64,11 +64,15 @@ std::vector<std::string> InstallLogLines(const std::string &installPath, const s
     return lines;
 }
 
+bool SaveInstallLog(const std::string &installPath, const std::vector<std::string> &entries, std::string *error)
+{
+    if (installPath.empty())
+        return false;
+    return TextFile::writeLinesAtomically(InstallLogPath(installPath), InstallLogLines(installPath, entries), error);
+}
+
 void WriteInstallLog(const Globals &globals)
 {
-    if (globals.InstallPath.empty())
-        return;
-    const std::string path = InstallLogPath(globals.InstallPath);
-    if (!TextFile::writeLinesAtomically(path, InstallLogLines(globals.InstallPath, globals.InstallList)))
-        DeleteFileQuietly(path);
+    if (!SaveInstallLog(globals.InstallPath, globals.InstallList, nullptr) && !globals.InstallPath.empty())
+        DeleteFileQuietly(InstallLogPath(globals.InstallPath));
 }

@@ -20,6 +20,11 @@ void AddToInstallList(Globals &globals, const std::string &entry);
 /// group in recording order. Empty entries are left out.
 std::vector<std::string> InstallLogLines(const std::string &installPath, const std::vector<std::string> &installList);
 
+/// Replaces the install log of installPath with the given entries' lines in one step; a
+/// failure leaves the old log as it was. False, with the system's reason in error, when it
+/// could not be written.
+bool SaveInstallLog(const std::string &installPath, const std::vector<std::string> &entries, std::string *error);
+
 /// Writes the install log into the installation folder, replacing the log of an earlier
 /// install in one step. Every line ends in CR LF. A log that cannot be written is left
 /// out silently: the old one is removed too, so that no log describes another install.

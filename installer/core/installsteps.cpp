@@ -26,21 +26,33 @@ void keepPermissions(const std::string &source, const std::string &destination)
         fs::permissions(fs::path(destination), perms, fs::perm_options::replace, ec);
 }
 
-bool copyProgramFile(const Globals &globals, const std::string &name)
+bool copyProgramFile(InstallContext &install, const std::string &name)
 {
+    const Globals &globals = install.globals;
     if (globals.InstallPath.empty())
         return false;
     const std::string source = Paths::join(globals.SupportFolder, name);
     const std::string destination = Paths::join(globals.InstallPath, name);
     std::string error;
-    if (!FileCopy::copyReplacing(source, destination, error))
+    if (!FileCopy::copyReplacing(source, destination, error)) {
+        NoteFailure(install, error);
         return false;
+    }
     keepPermissions(source, destination);
     return true;
 }
 
+bool isInstalled(const InstallContext &install, const std::string &name)
+{
+    const auto &failed = install.failedCopies;
+    return std::find(failed.begin(), failed.end(), name) == failed.end() && !install.globals.InstallPath.empty() &&
+           Paths::fileExists(Paths::join(install.globals.InstallPath, name));
+}
+
 void createShortcut(InstallContext &install, const std::string &targetFolder, const ShortcutSpec &shortcut)
 {
+    if (!isInstalled(install, shortcut.SourceFileName))
+        return;
     FormatAndCreateIcon(install, targetFolder, shortcut.LinkName, shortcut.SourceFileName, shortcut.Description,
                         shortcut.IconName);
 }
@@ -59,9 +71,11 @@ void CopyFiles(InstallContext &install)
 {
     Globals &globals = install.globals;
     for (const std::string &name : ProgramFileNames()) {
-        if (!copyProgramFile(globals, name))
-            install.failedCopies.push_back(name);
+        // Listed before it is made, so that the log covers the copy whenever the install stops.
         AddToInstallList(globals, Paths::join(globals.InstallPath, name));
+        KeepInstallLogCurrent(install);
+        if (!copyProgramFile(install, name))
+            install.failedCopies.push_back(name);
     }
 }
 
@@ -101,19 +115,17 @@ void FormatAndCreateIcon(InstallContext &install, const std::string &m_TargetFol
     Globals &globals = install.globals;
     CreateFolderPath(globals, m_TargetFolder);
     const std::string linkPath = Paths::join(m_TargetFolder, m_LinkName);
+    AddToInstallList(globals, linkPath);
+    KeepInstallLogCurrent(install);
     MakeShortcut(install.desktop, linkPath, m_Description, Paths::join(globals.InstallPath, m_SourceFileName),
                  WindowStyle::Normal, Paths::join(globals.InstallPath, m_IconName), globals.InstallPath);
-    AddToInstallList(globals, linkPath);
 }
 
 std::vector<std::string> FilesNotInstalled(const InstallContext &install)
 {
     std::vector<std::string> missing;
     for (const std::string &name : ProgramFileNames()) {
-        const bool failed =
-            std::find(install.failedCopies.begin(), install.failedCopies.end(), name) != install.failedCopies.end();
-        if (failed || install.globals.InstallPath.empty() ||
-            !Paths::fileExists(Paths::join(install.globals.InstallPath, name)))
+        if (!isInstalled(install, name))
             missing.push_back(name);
     }
     return missing;

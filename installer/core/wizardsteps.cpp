@@ -33,11 +33,25 @@ int heldDepth(const fs::path &root, const fs::path &path)
     return depth;
 }
 
-ShortcutFrame frameFor(const std::string &allUsersFolder, const std::string &thisUserFolder)
+// A folder the install can put something in: one that is there, or one it can make because
+// the nearest folder above it that is there is a folder (a new account has no menu folder yet).
+bool canBeMade(const std::string &folder)
+{
+    if (folder.empty() || !isAbsolute(folder))
+        return false;
+    fs::path path(folder);
+    std::error_code ec;
+    while (!fs::exists(path, ec) && path.has_relative_path())
+        path = path.parent_path();
+    return fs::is_directory(path, ec);
+}
+
+ShortcutFrame frameFor(const std::string &allUsersFolder, const std::string &thisUserFolder,
+                       bool (*usable)(const std::string &))
 {
     ShortcutFrame frame;
-    frame.allUsersEnabled = Paths::folderExists(allUsersFolder);
-    frame.thisUserEnabled = Paths::folderExists(thisUserFolder);
+    frame.allUsersEnabled = usable(allUsersFolder);
+    frame.thisUserEnabled = usable(thisUserFolder);
     if (frame.allUsersEnabled)
         frame.preselected = ShortcutChoice::AllUsers;
     else if (frame.thisUserEnabled)
@@ -128,21 +142,50 @@ void EnsureInstallerRequirements(Globals &globals, Desktop &desktop, SharedCompo
         PlaceSharedComponent(globals, desktop, components, name);
 }
 
-std::string DefaultInstallPath(const Globals &globals, const std::string &installerFolder)
+std::string ExistingInstallation(const Globals &globals, Desktop &desktop)
 {
-    if (Paths::folderExists(globals.ProgramFilesFolder))
+    std::vector<std::string> programs;
+    for (const std::string &menu : {globals.CommonProgramsFolder, globals.ProgramsFolder}) {
+        if (!menu.empty())
+            programs.push_back(Paths::join(Paths::join(menu, ProductName), ProgramShortcut().LinkName));
+    }
+    for (const std::string &desk : {globals.CommonDesktopFolder, globals.DesktopFolder}) {
+        if (!desk.empty())
+            programs.push_back(Paths::join(desk, ProgramShortcut().LinkName));
+    }
+    const std::string autoStart = AutoStartShortcutPath(desktop);
+    if (!autoStart.empty())
+        programs.push_back(autoStart);
+    for (const std::string &entry : programs) {
+        const std::string target = Paths::fileExists(entry) ? desktop.shortcuts.shortcutTarget(entry) : std::string();
+        const std::string folder = target.empty() ? std::string() : Paths::parentFolder(target);
+        if (!folder.empty() && Paths::fileExists(InstallLogPath(folder)))
+            return folder;
+    }
+    const std::string usual = globals.ProgramFilesFolder.empty() ? std::string()
+                                                                 : Paths::join(globals.ProgramFilesFolder, ProductName);
+    return !usual.empty() && Paths::fileExists(InstallLogPath(usual)) ? usual : std::string();
+}
+
+std::string DefaultInstallPath(const Globals &globals, const std::string &installerFolder, Desktop &desktop)
+{
+    const std::string existing = ExistingInstallation(globals, desktop);
+    if (!existing.empty())
+        return existing;
+    // The program-files folder of a new account may not be there yet; the install makes it.
+    if (canBeMade(globals.ProgramFilesFolder))
         return Paths::join(globals.ProgramFilesFolder, ProductName);
     return Paths::join(installerFolder, ProductName);
 }
 
 ShortcutFrame StartMenuOptions(const Globals &globals)
 {
-    return frameFor(globals.CommonProgramsFolder, globals.ProgramsFolder);
+    return frameFor(globals.CommonProgramsFolder, globals.ProgramsFolder, canBeMade);
 }
 
 ShortcutFrame DesktopOptions(const Globals &globals)
 {
-    return frameFor(globals.CommonDesktopFolder, globals.DesktopFolder);
+    return frameFor(globals.CommonDesktopFolder, globals.DesktopFolder, Paths::folderExists);
 }
 
 void SaveShortcutChoices(Globals &globals, ShortcutChoice startMenu, ShortcutChoice desktop)
@@ -161,6 +204,17 @@ std::string InstallPathAfterChange(const std::string &text)
     if (Paths::endsWithSeparator(text))
         return text + name;
     return text + Paths::separator() + name;
+}
+
+std::string ExpandHome(const std::string &text, const std::string &homeFolder)
+{
+    if (text.empty() || text.front() != '~' || homeFolder.empty())
+        return text;
+    if (text.size() == 1)
+        return homeFolder;
+    if (text[1] != '/' && text[1] != Paths::separator())
+        return text; // another user's home: left as typed
+    return Paths::join(homeFolder, text.substr(2));
 }
 
 std::string TrimSpaces(const std::string &text)

@@ -30,9 +30,15 @@ bool EnsureFileSystemObject(Globals &globals, Desktop &desktop, SharedComponents
 /// the system folder lacks it. Nothing is reported and nothing is recorded for the log.
 void EnsureInstallerRequirements(Globals &globals, Desktop &desktop, SharedComponents &components);
 
-/// The installation folder first offered: the product's folder in the program-files
-/// folder when that exists, else beside the installer.
-std::string DefaultInstallPath(const Globals &globals, const std::string &installerFolder);
+/// The folder of an existing installation, found through the program entries an install
+/// makes (menus, desktops, the toolbar's log-on entry) and the usual place in the
+/// program-files folder: a folder that holds an install log. Empty when there is none.
+std::string ExistingInstallation(const Globals &globals, Desktop &desktop);
+
+/// The installation folder first offered: an existing installation's folder; else the
+/// product's folder in the program-files folder when that is there or can be made; else
+/// beside the installer.
+std::string DefaultInstallPath(const Globals &globals, const std::string &installerFolder, Desktop &desktop);
 
 /// Where a frame of shortcut options puts its shortcut.
 enum class ShortcutChoice { AllUsers, ThisUser, None };
@@ -51,6 +57,10 @@ ShortcutFrame DesktopOptions(const Globals &globals);
 
 /// Sets the four shortcut flags from the two frames' choices.
 void SaveShortcutChoices(Globals &globals, ShortcutChoice startMenu, ShortcutChoice desktop);
+
+/// The installation-folder text as the user typed it: a leading "~" (alone or before a
+/// separator) is the home folder, as in a shell.
+std::string ExpandHome(const std::string &text, const std::string &homeFolder);
 
 /// The installation-folder text after one of its changes: a text that does not end in the
 /// product name (compared case-sensitively) gets the product's folder appended, so that

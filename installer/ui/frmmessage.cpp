@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -26,7 +27,8 @@ const QColor incompleteGround(255, 176, 64);
 
 frmMessage::frmMessage(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), Picture1(new QFrame(this)),
-      Label1(new QLabel(QStringLiteral("Installation Complete"), Picture1)), Timer1(new QTimer(this))
+      Label1(new QLabel(QStringLiteral("Installation Complete"), Picture1)), Timer1(new QTimer(this)),
+      cmdOK(new QPushButton(QStringLiteral("OK"), this))
 {
     setObjectName(QStringLiteral("frmMessage"));
     setWindowTitle(QStringLiteral("Complete..."));
@@ -35,6 +37,8 @@ frmMessage::frmMessage(QWidget *parent)
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Label1->setObjectName(QStringLiteral("Label1"));
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->hide();
     Timer1->setSingleShot(true);
     Timer1->setInterval(m_interval);
 
@@ -55,11 +59,13 @@ frmMessage::frmMessage(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 14);
     layout->addWidget(Picture1);
+    layout->addWidget(cmdOK, 0, Qt::AlignHCenter);
     // The window takes the size of its message, which wraps at a fixed width.
     layout->setSizeConstraint(QLayout::SetFixedSize);
     fitLabel();
 
     connect(Timer1, &QTimer::timeout, this, &QDialog::accept);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void frmMessage::setMessage(const CompletionMessage &message)
@@ -76,7 +82,9 @@ void frmMessage::setMessage(const CompletionMessage &message)
     }
     fillWith(Label1, message.complete ? completeGround : incompleteGround);
     m_interval = message.closeAfter;
-    Timer1->setInterval(m_interval);
+    Timer1->setInterval(std::max(m_interval, 0));
+    cmdOK->setVisible(m_interval <= 0);
+    cmdOK->setDefault(m_interval <= 0);
     fitLabel();
 }
 
@@ -92,12 +100,15 @@ void frmMessage::showEvent(QShowEvent *event)
     if (m_shown)
         return;
     m_shown = true;
-    Timer1->start(m_interval);
+    if (m_interval > 0)
+        Timer1->start(m_interval);
     QApplication::beep();
 }
 
 void frmMessage::mousePressEvent(QMouseEvent *event)
 {
     QDialog::mousePressEvent(event);
-    accept();
+    // A message that stays is closed with its button, not by a stray click.
+    if (m_interval > 0)
+        accept();
 }

@@ -6,10 +6,12 @@
 
 class QFrame;
 class QLabel;
+class QPushButton;
 class QTimer;
 
 /// The short message at the end of the install. It beeps when it appears and closes
-/// itself after a while; a click or a key closes it sooner.
+/// itself after a while; a click or a key closes it sooner. A message that reports a
+/// failure has an OK button instead and stays until the user has read it.
 class frmMessage final : public QDialog
 {
     Q_OBJECT
@@ -24,6 +26,7 @@ public:
     QFrame *Picture1; ///< the black panel
     QLabel *Label1;   ///< the message on its coloured ground
     QTimer *Timer1;   ///< closes the window when it fires
+    QPushButton *cmdOK; ///< shown only for a message that stays
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -76,6 +76,7 @@ frmSecond::frmSecond(SetupSession &session, QWidget *parent)
     layOutPage();
 
     connect(txtInstallPath, &QLineEdit::textChanged, this, &frmSecond::installPathChanged);
+    connect(txtInstallPath, &QLineEdit::editingFinished, this, &frmSecond::finishTyping);
     connect(cmdBrowse, &QPushButton::clicked, this, &frmSecond::browse);
     connect(cmdContinue, &QPushButton::clicked, this, &frmSecond::continueToInstall);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
@@ -119,7 +120,8 @@ void frmSecond::layOutPage()
 
 void frmSecond::SetDefaultInstallPath()
 {
-    txtInstallPath->setText(toQt(DefaultInstallPath(m_session.globals, m_session.installerFolder)));
+    txtInstallPath->setText(
+        toQt(DefaultInstallPath(m_session.globals, m_session.installerFolder, m_session.desktop)));
 }
 
 void frmSecond::SetShortcutOptions()
@@ -142,10 +144,24 @@ void frmSecond::SaveShortcutOptions()
 
 void frmSecond::installPathChanged(const QString &text)
 {
+    // While the user types, the text is theirs: an ending added at every keystroke would
+    // make a path impossible to type. It comes once typing is finished.
+    if (txtInstallPath->isModified())
+        return;
     // Setting the text changes it once more; the second time the ending is in place.
     const QString ruled = toQt(InstallPathAfterChange(fromQt(text)));
     if (ruled != text)
         txtInstallPath->setText(ruled);
+}
+
+void frmSecond::finishTyping()
+{
+    const std::string typed = TrimSpaces(fromQt(txtInstallPath->text()));
+    const std::string home = m_session.desktop.folders.homeFolder();
+    const QString finished = toQt(InstallPathAfterChange(ExpandHome(typed, home)));
+    if (finished != txtInstallPath->text())
+        txtInstallPath->setText(finished);
+    txtInstallPath->setModified(false);
 }
 
 void frmSecond::browse()
@@ -168,7 +184,7 @@ void frmSecond::continueToInstall()
         PageBusy busy(m_busy, {cmdContinue, cmdCancel, cmdBrowse});
         if (m_browser)
             m_browser->close();
-        txtInstallPath->setText(toQt(TrimSpaces(fromQt(txtInstallPath->text()))));
+        finishTyping();
         if (!AcceptInstallPath(m_session.globals, m_session.desktop, fromQt(txtInstallPath->text())))
             return;
         SaveShortcutOptions();

@@ -47,6 +47,7 @@ private:
     void SetShortcutOptions();
     void SaveShortcutOptions();
     void installPathChanged(const QString &text);
+    void finishTyping();
     void browse();
     void continueToInstall();
     void install();

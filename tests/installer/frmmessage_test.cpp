@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -53,15 +54,24 @@ private slots:
         QCOMPARE(box->exec(), int(QDialog::Accepted));
     }
 
-    void namesWhatCouldNotBeInstalled()
+    void namesWhatCouldNotBeInstalledAndStaysUntilOk()
     {
         frmMessage box;
-        box.setMessage({"Incomplete...", "Installation Incomplete\rNot installed: Skull.png", false, 8000});
+        box.setMessage({"Incomplete...", "Installation Incomplete\rNot installed: Skull.png", false, 0});
         QCOMPARE(box.windowTitle(), QStringLiteral("Incomplete..."));
         auto *label = box.findChild<QLabel *>("Label1");
         QCOMPARE(label->text(), QStringLiteral("Installation Incomplete\nNot installed: Skull.png"));
         QVERIFY(label->palette().color(QPalette::Window) != QColor(0, 255, 0));
-        QCOMPARE(box.findChild<QTimer *>("Timer1")->interval(), 8000);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY(!box.findChild<QTimer *>("Timer1")->isActive());
+        QTest::mouseClick(label, Qt::LeftButton);
+        QTest::qWait(50);
+        QVERIFY(box.isVisible());
+        auto *ok = box.findChild<QPushButton *>("cmdOK");
+        QVERIFY(ok && ok->isVisible());
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QTRY_VERIFY(!box.isVisible());
     }
 
     void aLongListOfNamesFitsInTheWindow()
@@ -70,7 +80,7 @@ private slots:
         box.setMessage({"Incomplete...",
                         "Installation Incomplete\rNot installed: Stowlet, Drop.png, StowletUninstaller, Skull.png, "
                         "Warning.wav, CopyFailed.wav, CopySuccess.wav, NewBaseName.wav",
-                        false, 8000});
+                        false, 0});
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         auto *label = box.findChild<QLabel *>("Label1");
@@ -83,7 +93,7 @@ private slots:
     void aClickClosesItSooner()
     {
         frmMessage box;
-        box.setMessage({"Incomplete...", "Installation Incomplete\rNot installed: Stowlet", false, 8000});
+        box.setMessage({"Complete...", "Installation Complete", true, 8000});
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QTest::mouseClick(box.findChild<QLabel *>("Label1"), Qt::LeftButton);

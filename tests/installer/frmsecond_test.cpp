@@ -87,22 +87,41 @@ private slots:
         }
     }
 
-    void theDefaultFolderIsInProgramFilesOrBesideTheInstaller()
+    void theDefaultFolderIsAnInstallationsOrInProgramFilesOrBesideTheInstaller()
     {
         QCOMPARE(open().txtInstallPath->text(), QString::fromStdString(m_setup->temp / "programs/Stowlet"));
         closeAllWindows();
-        m_setup->globals.ProgramFilesFolder = m_setup->temp / "no programs";
+        m_setup->globals.ProgramFilesFolder = m_setup->temp / "no programs"; // made by the install
+        QCOMPARE(open().txtInstallPath->text(), QString::fromStdString(m_setup->temp / "no programs/Stowlet"));
+        closeAllWindows();
+        m_setup->temp.writeFile("a file", "in the way");
+        m_setup->globals.ProgramFilesFolder = m_setup->temp / "a file/programs";
         QCOMPARE(open().txtInstallPath->text(), QString::fromStdString(m_setup->temp / "package/Stowlet"));
+        closeAllWindows();
+        const std::string earlier = m_setup->temp / "elsewhere/Stowlet";
+        m_setup->temp.writeFile("elsewhere/Stowlet/STOWLET-InstallLog.txt", "INSTALLPATH=" + earlier + "\r\n");
+        m_setup->temp.writeFile("home/.local/share/applications/Stowlet/Stowlet.desktop",
+                                "shortcut to " + earlier + "/Stowlet\n");
+        QCOMPARE(open().txtInstallPath->text(), QString::fromStdString(earlier));
     }
 
-    void theFolderAlwaysEndsInStowlet()
+    void theFolderEndsInStowletOnceTypingIsFinished()
     {
         QLineEdit *path = open().txtInstallPath;
         const QString programs = QString::fromStdString(m_setup->temp / "programs");
         path->setFocus();
-        path->end(false);
-        QTest::keyClick(path, Qt::Key_Backspace); // deleting the last letter
-        QCOMPARE(path->text(), programs + "/Stowle/Stowlet");
+        path->selectAll();
+        QTest::keyClicks(path, "/srv/apps");
+        QCOMPARE(path->text(), QStringLiteral("/srv/apps")); // nothing is added while the user types
+        QTest::keyClick(path, Qt::Key_Return);
+        QCOMPARE(path->text(), QStringLiteral("/srv/apps/Stowlet"));
+        for (const auto &[typed, finished] : {std::pair{"~/my apps", "/home/user/my apps/Stowlet"},
+                                              std::pair{"~", "/home/user/Stowlet"}}) {
+            path->selectAll();
+            QTest::keyClicks(path, typed);
+            QTest::keyClick(path, Qt::Key_Return);
+            QCOMPARE(path->text(), QString::fromUtf8(finished));
+        }
         path->setText(programs + "/stowlet");
         QCOMPARE(path->text(), programs + "/stowlet/Stowlet");
         path->setText("/");

@@ -1,3 +1,4 @@
+#include "appfunctions.h"
 #include "installlog.h"
 #include "setupfixture.h"
 
@@ -121,9 +122,10 @@ TEST_F(StartInstallTest, AMissingPackageFileIsNamedAndStillLogged)
     EXPECT_EQ(events.back(), "close") << "the install runs to its end";
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].caption, "Incomplete...");
-    EXPECT_EQ(window.messages[0].text, "Installation Incomplete\rNot installed: " + icon("Skull"));
+    EXPECT_EQ(window.messages[0].text,
+              "Installation Incomplete\rNot installed: " + icon("Skull") + "\rNo such file or directory");
     EXPECT_FALSE(window.messages[0].complete);
-    EXPECT_EQ(window.messages[0].closeAfter, 8000);
+    EXPECT_EQ(window.messages[0].closeAfter, 0) << "stays until OK";
     const auto log = TextFile::readLines(InstallLogPath(globals.InstallPath));
     ASSERT_TRUE(log);
     EXPECT_NE(std::find(log->begin(), log->end(), installed(icon("Skull"))), log->end());
@@ -137,9 +139,11 @@ TEST_F(StartInstallTest, WithoutItsProgramTheToolbarIsNotStarted)
     fs::remove(temp / "package/Support/Warning.wav");
     StartInstall(install);
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text,
-              "Installation Incomplete\rNot installed: " + program("Stowlet") + ", Warning.wav");
+    EXPECT_EQ(window.messages[0].text, "Installation Incomplete\rNot installed: " + program("Stowlet") +
+                                           ", Warning.wav\rNo such file or directory");
     EXPECT_TRUE(desktop.started.empty());
+    ASSERT_EQ(desktop.shortcutsWritten.size(), 1u) << "no entry starts a program that is not there";
+    EXPECT_EQ(desktop.shortcutsWritten[0].linkPath, in(group(), link("Uninstall Stowlet")));
 }
 
 TEST_F(StartInstallTest, AFailedCopyOverAnOlderFileCountsAsNotInstalled)
@@ -150,7 +154,8 @@ TEST_F(StartInstallTest, AFailedCopyOverAnOlderFileCountsAsNotInstalled)
     StartInstall(install);
     EXPECT_EQ(readFile(installed(icon("Drop"))), "older icon");
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, "Installation Incomplete\rNot installed: " + icon("Drop"));
+    EXPECT_EQ(window.messages[0].text,
+              "Installation Incomplete\rNot installed: " + icon("Drop") + "\rIt is a folder, not a file.");
 }
 
 TEST_F(StartInstallTest, AReinstallWithoutShortcutsOverwritesAndLogsNineLines)
@@ -169,6 +174,35 @@ TEST_F(StartInstallTest, AReinstallWithoutShortcutsOverwritesAndLogsNineLines)
     EXPECT_EQ(log->front(), "INSTALLPATH=" + globals.InstallPath);
     EXPECT_TRUE(desktop.shortcutsWritten.empty());
     EXPECT_FALSE(fs::exists(group()));
+}
+
+TEST_F(StartInstallTest, AReinstallWithFewerShortcutsTakesTheEarlierOnesAway)
+{
+    const std::string applications = globals.ProgramsFolder;
+    fs::remove(applications);
+    CreateFolderPath(globals, group()); // the first install made the menu folder too
+    StartInstall(install);
+    ASSERT_TRUE(fs::exists(in(group(), link("Stowlet"))));
+
+    Globals again;
+    again.InstallPath = globals.InstallPath;
+    again.SupportFolder = globals.SupportFolder;
+    again.ProgramsFolder = globals.ProgramsFolder;
+    again.DesktopFolder = globals.DesktopFolder;
+    again.DesktopThisUser = true;
+    InstallContext second{again, desktop.services(), components, window};
+    StartInstall(second);
+
+    EXPECT_FALSE(fs::exists(applications)) << "the menu folder the first install made is empty now";
+    const auto log = TextFile::readLines(InstallLogPath(globals.InstallPath));
+    ASSERT_TRUE(log);
+    const auto listed = [&log](const std::string &entry) {
+        return std::find(log->begin(), log->end(), entry) != log->end();
+    };
+    EXPECT_TRUE(listed(in(globals.DesktopFolder, link("Stowlet"))));
+    EXPECT_TRUE(listed(globals.InstallPath)) << "the installation folder the first install made stays listed";
+    EXPECT_FALSE(listed(applications) || listed(group()) || listed(in(group(), link("Stowlet"))));
+    EXPECT_EQ(log->size(), 11u) << "the install path, eight files, the desktop entry, the folder";
 }
 
 TEST_F(StartInstallTest, AMissingInstallationFolderStillEndsNormally)

@@ -57,6 +57,7 @@ TEST_P(CreateIconsCases, MakesTheChosenShortcutsAndRecordsThemInOrder)
     globals.StartMenuThisUser = c.startThis;
     globals.DesktopAllUsers = c.desktopAll;
     globals.DesktopThisUser = c.desktopThis;
+    placeProgramFiles();
     CreateIcons(install);
 
     Lines expected;
@@ -97,6 +98,7 @@ TEST_F(SetupFixture, AnExistingProgramGroupIsNotRecorded)
 {
     temp.makeFolder("applications/Stowlet");
     globals.StartMenuThisUser = true;
+    placeProgramFiles();
     CreateIcons(install);
     EXPECT_EQ(globals.InstallList, (Lines{in(globals.ProgramsFolder, "Stowlet/" + link("Stowlet")),
                                           in(globals.ProgramsFolder, "Stowlet/" + link("Uninstall Stowlet"))}));

@@ -61,6 +61,8 @@ private:
             if (!window->isVisible() || m_done.contains(window->objectName()))
                 continue;
             auto *next = window->findChild<QPushButton *>(QStringLiteral("cmdContinue"));
+            if (!next) // the message of an install that could not complete waits for OK
+                next = window->findChild<QPushButton *>(QStringLiteral("cmdOK"));
             if (window->objectName() == QLatin1String("frmLicense"))
                 readLicence(window);
             else if (window->objectName() == QLatin1String("frmSecond"))
@@ -114,5 +116,5 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     StandInUser user(qEnvironmentVariable("STOWLET_TEST_TRANSCRIPT"),
                      qEnvironmentVariable("STOWLET_TEST_INSTALL_PARENT"));
-    return RunSetup(app, {60, 20, 300, 300});
+    return RunSetup(app, {60, 20, 300});
 }

@@ -88,6 +88,15 @@ protected:
         return Paths::join(folder, relative);
     }
 
+    /// The program files in place, as the copy row leaves them, with nothing recorded yet:
+    /// entries are only made for programs that are there.
+    void placeProgramFiles()
+    {
+        std::filesystem::create_directories(globals.InstallPath);
+        CopyFiles(install);
+        globals.InstallList = {std::string()};
+    }
+
     TempFolder temp;
     Globals globals;
     FakeDesktop desktop;

@@ -36,7 +36,7 @@ struct WizardFixture
     FakeSharedComponents components;
     FakeMessageWait wait;
     Globals globals;
-    SetupSession session{globals, desktop.services(), components, wait, temp / "package", {1, 1, 50, 50}};
+    SetupSession session{globals, desktop.services(), components, wait, temp / "package", {1, 1, 50}};
 };
 
 /// The visible top-level window of that name, or null.

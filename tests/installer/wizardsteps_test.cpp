@@ -116,16 +116,21 @@ TEST_F(FileSystemObjectTest, InstallerComponentsArePlacedOnlyWhenMissing)
     EXPECT_TRUE(desktop.messages.empty());
 }
 
-TEST(DefaultInstallPath, ProgramFilesWhenThereElseBesideTheInstaller)
+TEST(DefaultInstallPath, ProgramFilesWhenThereOrMadeElseBesideTheInstaller)
 {
     TempFolder temp;
     Globals globals;
+    FakeDesktop desktop;
+    const auto proposed = [&] { return DefaultInstallPath(globals, temp / "package", desktop.services()); };
     globals.ProgramFilesFolder = temp.makeFolder("programs");
-    EXPECT_EQ(DefaultInstallPath(globals, temp / "package"), temp / "programs/Stowlet");
-    globals.ProgramFilesFolder = temp / "gone";
-    EXPECT_EQ(DefaultInstallPath(globals, temp / "package"), temp / "package/Stowlet");
+    EXPECT_EQ(proposed(), temp / "programs/Stowlet");
+    globals.ProgramFilesFolder = temp / "gone"; // a new account's: the install makes it
+    EXPECT_EQ(proposed(), temp / "gone/Stowlet");
+    temp.writeFile("a file", "");
+    globals.ProgramFilesFolder = temp / "a file/programs";
+    EXPECT_EQ(proposed(), temp / "package/Stowlet");
     globals.ProgramFilesFolder.clear();
-    EXPECT_EQ(DefaultInstallPath(globals, temp / "package"), temp / "package/Stowlet");
+    EXPECT_EQ(proposed(), temp / "package/Stowlet");
 }
 
 struct OptionCase
@@ -152,7 +157,8 @@ TEST_P(ShortcutOptionCases, OfferedWhereTheFolderExistsAndTheFirstOfferedIsChose
     Globals globals;
     // A missing folder is either unknown to the desktop (empty) or known but absent.
     globals.CommonProgramsFolder = c.allUsersFolder ? temp.makeFolder("common programs") : "";
-    globals.ProgramsFolder = c.thisUserFolder ? temp.makeFolder("programs") : temp / "no programs";
+    temp.writeFile("a file", "");
+    globals.ProgramsFolder = c.thisUserFolder ? temp.makeFolder("programs") : temp / "a file/programs";
     globals.CommonDesktopFolder = c.allUsersFolder ? temp.makeFolder("common desktop") : temp / "no desktop";
     globals.DesktopFolder = c.thisUserFolder ? temp.makeFolder("Desktop") : "";
     for (const ShortcutFrame &frame : {StartMenuOptions(globals), DesktopOptions(globals)}) {
@@ -174,6 +180,18 @@ INSTANTIATE_TEST_SUITE_P(
         std::replace(name.begin(), name.end(), '-', '_');
         return name;
     });
+
+TEST(ShortcutOptions, TheMenuFolderOfANewAccountIsOfferedSinceTheInstallMakesIt)
+{
+    TempFolder temp;
+    Globals globals;
+    globals.ProgramsFolder = temp / "home/.local/share/applications";
+    globals.DesktopFolder = temp / "home/Desktop";
+    const ShortcutFrame menu = StartMenuOptions(globals);
+    EXPECT_TRUE(menu.thisUserEnabled);
+    EXPECT_EQ(menu.preselected, ShortcutChoice::ThisUser);
+    EXPECT_FALSE(DesktopOptions(globals).thisUserEnabled) << "a desktop is the user's own to have";
+}
 
 TEST(SaveShortcutChoices, SetsAtMostOneFlagOfEachPair)
 {

@@ -15,6 +15,8 @@ TEST_F(UninstallFlowTest, YesRemovesEverythingTheLogListsAndNothingElse)
 {
     std::ofstream(install.desktop + "/holiday.jpg") << "mine";
     std::ofstream(install.programs + "/editor.desktop") << "theirs";
+    const std::string logOn = install.startup + "/Stowlet.desktop";
+    std::ofstream(logOn) << "shortcut to /opt/another/Stowlet\n"; // of another installation
     const auto homeBefore = [&] {
         auto tree = treeOf(install.home);
         std::vector<std::string> kept;
@@ -30,6 +32,24 @@ TEST_F(UninstallFlowTest, YesRemovesEverythingTheLogListsAndNothingElse)
     EXPECT_EQ(fake.dialogs, (std::vector<std::string>{ConfirmationText, SuccessText}));
     EXPECT_FALSE(exists(install.logInTemp())) << "the log copy goes once it is read";
     EXPECT_EQ(host.calls, (std::vector<std::string>{"showWorking", "screenBusy", "hide", "screenNormal", "unload"}));
+    EXPECT_TRUE(exists(logOn));
+}
+
+TEST_F(UninstallFlowTest, TheLogOnEntryOfThisInstallationAndTheMenuFolderTheInstallMadeGo)
+{
+    std::vector<std::string> lines = install.logLines;
+    lines.push_back(install.programs); // the menu folder of a new account, made by the install
+    std::ofstream(install.startup + "/Stowlet.desktop") << "shortcut to " << install.installFolder << "/Stowlet\n";
+    runFromTemp();
+    writeLogInTemp(lines);
+    ASSERT_EQ(LoadUninstaller(context), LoadOutcome::WaitForUser);
+    fake.answers = {true};
+    ConfirmUninstall(context);
+
+    EXPECT_EQ(fake.dialogs.back(), SuccessText);
+    EXPECT_FALSE(exists(install.startup)) << "the log-on entry went, and its folder held nothing else";
+    EXPECT_FALSE(exists(install.programs));
+    EXPECT_TRUE(exists(install.desktop)) << "the user's own folders stay, empty or not";
 }
 
 TEST_F(UninstallFlowTest, NoRemovesNothing)

@@ -72,7 +72,7 @@ protected:
             temp.writeFile("package\\Support\\" + name, "content of " + name);
         fs::copy_file(besideTests("testcomponent.dll"), Paths::join(globals.SupportFolder, "testcomponent.dll"));
         globals.WaitTimer = std::make_unique<clsWaitableTimer>(wait);
-        install.pacing = {10, 10, 10, 10};
+        install.pacing = {10, 10, 10};
     }
 
     std::string systemCopy() const { return Paths::join(globals.SystemFolder, "testcomponent.dll"); }

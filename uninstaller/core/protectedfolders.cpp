@@ -44,14 +44,24 @@ bool isWithin(const fs::path &folder, const fs::path &candidate)
 
 } // namespace
 
-std::vector<std::string> KeptFolders(UninstallContext &context)
+std::vector<std::string> UserFolders(UninstallContext &context)
 {
     KnownFolders &folders = context.desktop.folders;
     std::vector<std::string> kept{folders.homeFolder(), folders.tempFolder(), context.globals.TempFolder};
-    for (int csidl : {Csidl::Desktop, Csidl::Programs, Csidl::Startup, Csidl::CommonPrograms, Csidl::CommonDesktop,
-                      Csidl::System, Csidl::ProgramFiles, Csidl::MyPictures})
+    for (int csidl : {Csidl::Desktop, Csidl::CommonDesktop, Csidl::System, Csidl::MyPictures})
         kept.push_back(folders.specialFolder(csidl));
     kept.erase(std::remove(kept.begin(), kept.end(), std::string()), kept.end());
+    return kept;
+}
+
+std::vector<std::string> KeptFolders(UninstallContext &context)
+{
+    std::vector<std::string> kept = UserFolders(context);
+    for (int csidl : {Csidl::Programs, Csidl::Startup, Csidl::CommonPrograms, Csidl::ProgramFiles}) {
+        const std::string folder = context.desktop.folders.specialFolder(csidl);
+        if (!folder.empty())
+            kept.push_back(folder);
+    }
     return kept;
 }
 

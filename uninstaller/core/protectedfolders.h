@@ -13,6 +13,11 @@
 /// programs, startup, program files and their all-users forms).
 std::vector<std::string> KeptFolders(UninstallContext &context);
 
+/// The folders that must survive even when empty: the home, the temporary folders, and the
+/// user's own folders (desktop, pictures) with their all-users forms. The folders the
+/// desktop only reads entries from (menus, log-on) are not among them.
+std::vector<std::string> UserFolders(UninstallContext &context);
+
 /// True when a forced deletion of path must not happen: path is empty or relative, is a
 /// file-system root, or is (or holds) one of keptFolders. Paths are compared after links
 /// and "." / ".." are resolved, without regard to letter case.

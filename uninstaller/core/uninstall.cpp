@@ -2,7 +2,9 @@
 
 #include "installationfolder.h"
 #include "installlog.h"
+#include "paths.h"
 #include "protectedfolders.h"
+#include "shellprocedures.h"
 
 #include <filesystem>
 
@@ -47,6 +49,43 @@ void handleLogLine(UninstallContext &context, const std::string &line)
     }
 }
 
+// The toolbar's log-on entry is not the install's, but left behind it would start a removed
+// program at every log-on. It goes when it starts a program of this installation, and its
+// folder with it when nothing else is left there.
+void removeAutoStartEntry(UninstallContext &context)
+{
+    const std::string entry = AutoStartShortcutPath(context.desktop);
+    if (entry.empty() || !isThere(entry))
+        return;
+    const std::string target = context.desktop.shortcuts.shortcutTarget(entry);
+    for (const std::string &folder : context.globals.InstallFolders) {
+        if (!target.empty() && LiesWithin(target, folder)) {
+            RemoveFile(context, entry);
+            std::error_code ignored;
+            fs::remove(fs::path(Paths::parentFolder(entry)), ignored); // only when empty
+            return;
+        }
+    }
+}
+
+// A folder the install had to make for the desktop (the menu folder of a new account, say)
+// is a known folder, which a forced removal must never take. Once empty it may go all the
+// same: removing an empty folder cannot take anything with it. The user's own folders and
+// those that hold them stay in any case.
+void removeEmptyFolder(UninstallContext &context, const std::string &folder, const std::vector<std::string> &kept)
+{
+    if (!IsProtectedFolder(folder, kept)) {
+        RemoveFolder(context, folder);
+        return;
+    }
+    if (IsProtectedFolder(folder, UserFolders(context)))
+        return;
+    std::error_code failed;
+    fs::remove(fs::path(folder), failed);
+    if (isThere(folder))
+        context.globals.Report.couldNotRemove(folder, failed ? failed.message() : "it is still there");
+}
+
 // An emptied child lets its parent count as empty in a later pass, so nested folders go
 // whatever order the log lists them in, up to as many levels as there are passes. A folder
 // still there afterwards holds something that is not the installation's, unless its removal
@@ -57,8 +96,8 @@ void removeEmptyFolders(UninstallContext &context)
     const std::vector<std::string> kept = KeptFolders(context);
     for (int pass = 0; pass < FolderPasses; ++pass) {
         for (const std::string &folder : globals.FolderList) {
-            if (!folder.empty() && !IsProtectedFolder(folder, kept) && IsFolderEmpty(context, folder))
-                RemoveFolder(context, folder);
+            if (!folder.empty() && IsFolderEmpty(context, folder))
+                removeEmptyFolder(context, folder, kept);
         }
         Pause(context, 100);
     }
@@ -105,6 +144,7 @@ void Uninstall(UninstallContext &context)
     else
         globals.InstallFolders = CheckInstallFolders(context, globals.LogLines, refusal);
     if (refusal.empty()) {
+        removeAutoStartEntry(context); // while the installation folder is there to compare with
         for (const std::string &line : globals.LogLines)
             handleLogLine(context, line);
     }
