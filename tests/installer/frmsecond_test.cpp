@@ -70,10 +70,12 @@ private slots:
         if (!common) {
             fs::remove_all(m_setup->temp / "common");
             g.CommonDesktopFolder.clear(); // a desktop without such a folder gives none
+            g.CommonProgramsFolder.clear();
         }
         if (!own) {
             fs::remove_all(m_setup->temp / "home");
             g.DesktopFolder.clear();
+            g.ProgramsFolder.clear();
         }
         frmSecond &page = open();
         for (const char *frame : {"Start", "Icon"}) {

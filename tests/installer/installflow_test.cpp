@@ -102,9 +102,9 @@ private slots:
         {
             std::string link, description, target, icon;
         } entries[] = {
-            {group + "/Stowlet.desktop", "Stowlet", i + "/Stowlet", i + "/Drop.png"},
+            {group + "/Stowlet.desktop", "Start Stowlet", i + "/Stowlet", i + "/Drop.png"},
             {group + "/Uninstall Stowlet.desktop", "Uninstaller", i + "/StowletUninstaller", i + "/Skull.png"},
-            {g.DesktopFolder + "/Stowlet.desktop", "Stowlet", i + "/Stowlet", i + "/Drop.png"}};
+            {g.DesktopFolder + "/Stowlet.desktop", "Start Stowlet", i + "/Stowlet", i + "/Drop.png"}};
         for (const auto &entry : entries) {
             const std::string text = readFile(entry.link);
             QVERIFY2(text.find("Comment=" + entry.description + "\n") != std::string::npos, text.c_str());

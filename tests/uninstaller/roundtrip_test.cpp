@@ -16,10 +16,14 @@
 // writes it the moment it first runs (its first-run marker), as any program keeps its
 // user's settings, and the uninstaller, removing only what the install made, leaves it.
 // The test checks that it holds that marker, which also proves the installed toolbar ran.
+#include "desktopentrywriter.h"
 #include "paths.h"
+#include "qtknownfolders.h"
+#include "shellprocedures.h"
 #include "uninstallsupport.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -82,6 +86,15 @@ void write(const std::string &path, const std::string &content)
     std::ofstream(path, std::ios::binary) << content;
 }
 
+// Setup offers the all-users menu where that folder can be written or made (as root).
+QString offeredMenus()
+{
+    const QFileInfo common(QStringLiteral("/usr/local/share/applications"));
+    const bool allUsers = common.exists() ? common.isDir() && common.isWritable()
+                                          : QFileInfo(QStringLiteral("/usr/local/share")).isWritable();
+    return allUsers ? QStringLiteral("optStartAllUsers optStartThisUser") : QStringLiteral("optStartThisUser");
+}
+
 QStringList linesOf(const std::string &path)
 {
     QFile file(QString::fromStdString(path));
@@ -136,13 +149,16 @@ class RoundTripTest : public QObject
 
 private slots:
     void installingThenUninstallingLeavesTheHomeAsItWas();
+    void aFreshHomeWithAutoStartTurnedOnIsLeftAsItWas();
 
 private:
     QProcessEnvironment environment(const std::string &transcript) const;
     void layOutPackage() const;
-    void runSetup();
+    void runSetup(const QStringList &offeredAndAsked);
     void stopTheToolbar();
-    void runTheUninstallerFromItsMenuEntry();
+    void turnOnAutoStart();
+    void runTheUninstallerFromItsMenuEntry(const QString &closingMessage);
+    void cleanFolders();
 
     TempFolder m_root;
     Installation m_paths{m_root};
@@ -178,7 +194,7 @@ void RoundTripTest::layOutPackage() const
     replaceFile(UNINSTALL_DRIVER, Paths::join(Paths::join(m_package, "Support"), "StowletUninstaller"));
 }
 
-void RoundTripTest::runSetup()
+void RoundTripTest::runSetup(const QStringList &offeredAndAsked)
 {
     QProcess setup;
     setup.setProcessEnvironment(environment(m_setupTranscript));
@@ -191,11 +207,8 @@ void RoundTripTest::runSetup()
     QCOMPARE(setup.exitCode(), 0);
     QCOMPARE(linesOf(m_setupTranscript),
              QStringList({"accept: I have read and accept all parts of the license agreement.", "continue: frmLicense",
-                          "continue: frmFirst", "offered: optStartThisUser optIconThisUser", "continue: frmSecond",
-                          QString::fromStdString("question: The folder " + m_install +
-                                                 " already holds files that are not part of Stowlet.|They will stay "
-                                                 "where they are: neither the install nor a later uninstall removes "
-                                                 "them.||Install Stowlet into this folder?")}));
+                          "continue: frmFirst"}) +
+                 offeredAndAsked);
 }
 
 void RoundTripTest::stopTheToolbar()
@@ -210,7 +223,32 @@ void RoundTripTest::stopTheToolbar()
     QVERIFY2(readFile(settings).find("FirstRunDone=1") != std::string::npos, readFile(settings).c_str());
 }
 
-void RoundTripTest::runTheUninstallerFromItsMenuEntry()
+// As the options dialog does when "Start automatically" is ticked: the same procedure, with
+// the desktop's own folders and entries, in the test's home.
+void RoundTripTest::turnOnAutoStart()
+{
+    const QString home = QString::fromStdString(m_paths.home);
+    qputenv("HOME", home.toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
+    FakeDesktop fake;
+    fake.executable = Paths::join(m_install, "Stowlet");
+    QtKnownFolders folders;
+    DesktopEntryWriter entries;
+    Desktop desktop{fake, fake, fake, folders, entries, fake, fake};
+    CreateAutoStartShortcut(desktop, m_install);
+    QVERIFY(fs::is_regular_file(m_paths.startup + "/Stowlet.desktop"));
+}
+
+void RoundTripTest::cleanFolders()
+{
+    fs::remove_all(m_paths.home);
+    fs::remove_all(m_paths.temp);
+    fs::remove_all(m_package);
+    fs::remove(m_setupTranscript);
+    fs::remove(m_uninstallTranscript);
+}
+
+void RoundTripTest::runTheUninstallerFromItsMenuEntry(const QString &closingMessage)
 {
     const std::string entry = Paths::join(Paths::join(m_paths.programs, "Stowlet"), "Uninstall Stowlet.desktop");
     const std::string program = entryValue(entry, "Exec");
@@ -231,10 +269,7 @@ void RoundTripTest::runTheUninstallerFromItsMenuEntry()
     QTRY_VERIFY_WITH_TIMEOUT(readFile(m_uninstallTranscript).find("message: ") != std::string::npos, 30000);
     QTRY_VERIFY_WITH_TIMEOUT(!fs::exists(m_paths.programInTemp()) && !fs::exists(m_paths.scriptInTemp()), 15000);
     QCOMPARE(linesOf(m_uninstallTranscript),
-             QStringList({"continue", "question: Are you sure you want to uninstall Stowlet?",
-                          QString::fromStdString("message: Stowlet was not completely uninstalled.||These are not "
-                                                 "part of the installation and were kept:|" +
-                                                 m_userFileAfter + "|" + m_userFileBefore)}));
+             QStringList({"continue", "question: Are you sure you want to uninstall Stowlet?", closingMessage}));
 }
 
 void RoundTripTest::installingThenUninstallingLeavesTheHomeAsItWas()
@@ -255,7 +290,11 @@ void RoundTripTest::installingThenUninstallingLeavesTheHomeAsItWas()
     const auto homeBefore = snapshot(m_paths.home);
     const auto tempBefore = snapshot(m_paths.temp);
 
-    runSetup();
+    runSetup({"offered: " + offeredMenus() + " optIconThisUser", "continue: frmSecond",
+              QString::fromStdString("question: The folder " + m_install +
+                                     " already holds files that are not part of Stowlet.|They will stay "
+                                     "where they are: neither the install nor a later uninstall removes "
+                                     "them.||Install Stowlet into this folder?")});
     if (QTest::currentTestFailed())
         return;
     const std::string group = Paths::join(m_paths.programs, "Stowlet");
@@ -269,7 +308,9 @@ void RoundTripTest::installingThenUninstallingLeavesTheHomeAsItWas()
     if (QTest::currentTestFailed())
         return;
     write(m_userFileAfter, "the user's, added beside the installed program");
-    runTheUninstallerFromItsMenuEntry();
+    runTheUninstallerFromItsMenuEntry(QString::fromStdString(
+        "message: Stowlet was not completely uninstalled.||These are not part of the installation and were kept:|" +
+        m_userFileAfter + "|" + m_userFileBefore));
     if (QTest::currentTestFailed())
         return;
 
@@ -281,6 +322,33 @@ void RoundTripTest::installingThenUninstallingLeavesTheHomeAsItWas()
     const auto tempAfter = snapshot(m_paths.temp);
     QVERIFY2(tempAfter == tempBefore, describeDifference(tempBefore, tempAfter).c_str());
     QVERIFY(linesOf(m_setupTranscript).filter("message:").isEmpty());
+}
+
+void RoundTripTest::aFreshHomeWithAutoStartTurnedOnIsLeftAsItWas()
+{
+    cleanFolders();
+    layOutPackage();
+    // A new account: no menu folder, no log-on folder, no desktop; the install makes what it needs.
+    fs::create_directories(m_paths.home);
+    fs::create_directories(m_paths.temp);
+    const auto homeBefore = snapshot(m_paths.home);
+
+    runSetup({"offered: " + offeredMenus(), "continue: frmSecond"});
+    if (QTest::currentTestFailed())
+        return;
+    stopTheToolbar();
+    turnOnAutoStart();
+    if (QTest::currentTestFailed())
+        return;
+    runTheUninstallerFromItsMenuEntry("message: Stowlet was successfully uninstalled.||You may need to restart your "
+                                      "computer before all changes take effect.");
+    if (QTest::currentTestFailed())
+        return;
+
+    auto homeAfter = snapshot(m_paths.home);
+    std::erase_if(homeAfter, [](const auto &entry) { return isToolbarSettings(entry.first); });
+    homeAfter.erase(".config"); // holds the toolbar's settings
+    QVERIFY2(homeAfter == homeBefore, describeDifference(homeBefore, homeAfter).c_str());
 }
 
 QTEST_MAIN(RoundTripTest)

@@ -21,7 +21,8 @@ TEST_F(UninstallFlowTest, YesRemovesEverythingTheLogListsAndNothingElse)
         auto tree = treeOf(install.home);
         std::vector<std::string> kept;
         for (const std::string &entry : tree)
-            if (entry.find("Stowlet") == std::string::npos && entry.find("My Apps") == std::string::npos)
+            if ((entry.find("Stowlet") == std::string::npos || entry.find("autostart") != std::string::npos) &&
+                entry.find("My Apps") == std::string::npos)
                 kept.push_back(entry);
         return kept;
     }();
