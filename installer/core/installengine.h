@@ -12,9 +12,9 @@
 /// The install's fixed pacing, in milliseconds. Tests shorten it; the program keeps these.
 struct InstallPacing
 {
-    std::int32_t pause = 600;              ///< after each step of the install
-    std::int32_t closingStep = 200;        ///< between the moves of the closing animation
-    std::int32_t message = 2000; ///< the completion message; one that reports a failure stays until OK
+    std::int32_t pause = 600;       ///< after each step of the install
+    std::int32_t closingStep = 200; ///< between the moves of the closing animation
+    std::int32_t message = 2000;    ///< the completion message; one that reports a failure stays until OK
 };
 
 /// Everything one install works with.
@@ -25,7 +25,7 @@ struct InstallContext
     SharedComponents &components;
     ProgressWindow &window;
     InstallPacing pacing{};
-    std::vector<std::string> failedCopies{}; ///< program files whose copy failed in this run
+    std::vector<std::string> failedCopies{};   ///< program files whose copy failed in this run
     std::vector<std::string> failureReasons{}; ///< the system's reasons for what failed, each once
     std::vector<std::string> earlierEntries{}; ///< what an earlier install here made that is still listed
     bool logSaved = false;                     ///< the log has been written at least once in this run

@@ -101,6 +101,7 @@ void RetireEarlierEntries(InstallContext &install)
         if (!contains(made, *entry) && isFolder(*entry))
             fs::remove(fs::path(*entry), ignored);
     }
-    earlier.erase(std::remove_if(earlier.begin(), earlier.end(), [](const std::string &entry) { return !isThere(entry); }),
-                  earlier.end());
+    earlier.erase(
+        std::remove_if(earlier.begin(), earlier.end(), [](const std::string &entry) { return !isThere(entry); }),
+        earlier.end());
 }

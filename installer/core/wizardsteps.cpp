@@ -162,8 +162,8 @@ std::string ExistingInstallation(const Globals &globals, Desktop &desktop)
         if (!folder.empty() && Paths::fileExists(InstallLogPath(folder)))
             return folder;
     }
-    const std::string usual = globals.ProgramFilesFolder.empty() ? std::string()
-                                                                 : Paths::join(globals.ProgramFilesFolder, ProductName);
+    const std::string usual =
+        globals.ProgramFilesFolder.empty() ? std::string() : Paths::join(globals.ProgramFilesFolder, ProductName);
     return !usual.empty() && Paths::fileExists(InstallLogPath(usual)) ? usual : std::string();
 }
 

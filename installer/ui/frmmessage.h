@@ -23,9 +23,9 @@ public:
     /// Takes the caption, text, look and display time of the message to show.
     void setMessage(const CompletionMessage &message);
 
-    QFrame *Picture1; ///< the black panel
-    QLabel *Label1;   ///< the message on its coloured ground
-    QTimer *Timer1;   ///< closes the window when it fires
+    QFrame *Picture1;   ///< the black panel
+    QLabel *Label1;     ///< the message on its coloured ground
+    QTimer *Timer1;     ///< closes the window when it fires
     QPushButton *cmdOK; ///< shown only for a message that stays
 
 protected:

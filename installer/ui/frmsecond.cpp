@@ -120,8 +120,7 @@ void frmSecond::layOutPage()
 
 void frmSecond::SetDefaultInstallPath()
 {
-    txtInstallPath->setText(
-        toQt(DefaultInstallPath(m_session.globals, m_session.installerFolder, m_session.desktop)));
+    txtInstallPath->setText(toQt(DefaultInstallPath(m_session.globals, m_session.installerFolder, m_session.desktop)));
 }
 
 void frmSecond::SetShortcutOptions()

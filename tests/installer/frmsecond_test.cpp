@@ -117,8 +117,8 @@ private slots:
         QCOMPARE(path->text(), QStringLiteral("/srv/apps")); // nothing is added while the user types
         QTest::keyClick(path, Qt::Key_Return);
         QCOMPARE(path->text(), QStringLiteral("/srv/apps/Stowlet"));
-        for (const auto &[typed, finished] : {std::pair{"~/my apps", "/home/user/my apps/Stowlet"},
-                                              std::pair{"~", "/home/user/Stowlet"}}) {
+        for (const auto &[typed, finished] :
+             {std::pair{"~/my apps", "/home/user/my apps/Stowlet"}, std::pair{"~", "/home/user/Stowlet"}}) {
             path->selectAll();
             QTest::keyClicks(path, typed);
             QTest::keyClick(path, Qt::Key_Return);

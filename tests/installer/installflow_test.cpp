@@ -141,7 +141,8 @@ private slots:
         fs::remove(m_temp->path() / "package/Support/Skull.png");
         const Seen seen = runInstall();
         QCOMPARE(seen.caption, QStringLiteral("Incomplete..."));
-        QCOMPARE(seen.text, QStringLiteral("Installation Incomplete\nNot installed: Skull.png\nNo such file or directory"));
+        QCOMPARE(seen.text,
+                 QStringLiteral("Installation Incomplete\nNot installed: Skull.png\nNo such file or directory"));
         const auto log = TextFile::readLines(InstallLogPath(m_globals->InstallPath));
         QVERIFY(log);
         QVERIFY(std::find(log->begin(), log->end(), m_globals->InstallPath + "/Skull.png") != log->end());
@@ -152,7 +153,8 @@ private slots:
     {
         fs::remove(m_temp->path() / "package/Support/Stowlet");
         const Seen seen = runInstall();
-        QCOMPARE(seen.text, QStringLiteral("Installation Incomplete\nNot installed: Stowlet\nNo such file or directory"));
+        QCOMPARE(seen.text,
+                 QStringLiteral("Installation Incomplete\nNot installed: Stowlet\nNo such file or directory"));
         QTest::qWait(200);
         QVERIFY(!fs::exists(m_globals->InstallPath + "/started.txt"));
     }
