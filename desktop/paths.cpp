@@ -126,4 +126,16 @@ bool canCreateIn(const std::string &folder)
     return false;
 }
 
+bool entryExists(const std::string &path)
+{
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(fs::path(path), ec));
+}
+
+bool isFolderItself(const std::string &path)
+{
+    std::error_code ec;
+    return fs::is_directory(fs::symlink_status(fs::path(path), ec));
+}
+
 } // namespace Paths

@@ -36,4 +36,10 @@ bool folderExists(const std::string &path);
 /// True when the user may create entries in the folder: one is made there and removed again.
 bool canCreateIn(const std::string &folder);
 
+/// True when anything is at path, a dangling link included.
+bool entryExists(const std::string &path);
+
+/// True when path is a folder itself, not a link to one.
+bool isFolderItself(const std::string &path);
+
 } // namespace Paths

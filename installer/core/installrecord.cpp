@@ -21,18 +21,6 @@ bool contains(const std::vector<std::string> &list, const std::string &entry)
     return std::find(list.begin(), list.end(), entry) != list.end();
 }
 
-bool isThere(const std::string &path)
-{
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(fs::path(path), ec));
-}
-
-bool isFolder(const std::string &path)
-{
-    std::error_code ec;
-    return fs::is_directory(fs::symlink_status(fs::path(path), ec));
-}
-
 // Only the entries Setup itself makes are removed on the earlier log's word.
 bool isSetupsEntry(const std::string &path)
 {
@@ -66,7 +54,7 @@ void TakeOverEarlierInstall(InstallContext &install)
     if (installPath.empty() || !lines || lines->empty() || lines->front() != "INSTALLPATH=" + installPath)
         return;
     for (auto line = lines->begin() + 1; line != lines->end(); ++line) {
-        if (!line->empty() && isThere(*line) && !contains(install.earlierEntries, *line))
+        if (!line->empty() && Paths::entryExists(*line) && !contains(install.earlierEntries, *line))
             install.earlierEntries.push_back(*line);
     }
 }
@@ -91,17 +79,17 @@ void RetireEarlierEntries(InstallContext &install)
     std::vector<std::string> &earlier = install.earlierEntries;
     const std::vector<std::string> &made = install.globals.InstallList;
     for (const std::string &entry : earlier) {
-        if (!contains(made, entry) && !isFolder(entry) && isSetupsEntry(entry))
+        if (!contains(made, entry) && !Paths::isFolderItself(entry) && isSetupsEntry(entry))
             DeleteFileQuietly(entry);
     }
     // Innermost first, so that an emptied group lets the folder above it go too. Only an
     // empty folder can go this way.
     for (auto entry = earlier.rbegin(); entry != earlier.rend(); ++entry) {
         std::error_code ignored;
-        if (!contains(made, *entry) && isFolder(*entry))
+        if (!contains(made, *entry) && Paths::isFolderItself(*entry))
             fs::remove(fs::path(*entry), ignored);
     }
-    earlier.erase(
-        std::remove_if(earlier.begin(), earlier.end(), [](const std::string &entry) { return !isThere(entry); }),
-        earlier.end());
+    earlier.erase(std::remove_if(earlier.begin(), earlier.end(),
+                                 [](const std::string &entry) { return !Paths::entryExists(entry); }),
+                  earlier.end());
 }

@@ -64,19 +64,6 @@ std::error_code removeTreeWithForce(const fs::path &folder)
     return ec;
 }
 
-// Anything at path, a dangling link included.
-bool isThere(const std::string &path)
-{
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(fs::path(path), ec));
-}
-
-bool isFolder(const std::string &path)
-{
-    std::error_code ec;
-    return fs::is_directory(fs::symlink_status(fs::path(path), ec));
-}
-
 std::string reasonOf(const std::error_code &ec)
 {
     return ec ? ec.message() : std::string("it is still there");
@@ -97,7 +84,7 @@ bool equalIgnoringCase(const std::string &first, const std::string &second)
 
 void RemoveFile(UninstallContext &context, const std::string &path)
 {
-    if (!isThere(path) || isFolder(path))
+    if (!Paths::entryExists(path) || Paths::isFolderItself(path))
         return;
     EventPump &pump = context.desktop.pump;
     const fs::path file(path);
@@ -109,7 +96,7 @@ void RemoveFile(UninstallContext &context, const std::string &path)
     pump.yield();
     if (std::remove(path.c_str()) != 0 && !ec && errno != ENOENT) // second attempt, by name
         ec = std::error_code(errno, std::generic_category());
-    if (isThere(path))
+    if (Paths::entryExists(path))
         context.globals.Report.couldNotRemove(path, reasonOf(ec));
 }
 
@@ -147,7 +134,7 @@ void RemoveFolder(UninstallContext &context, const std::string &path)
     }
     makeFolderWritable(folder);
     const std::error_code failed = removeTreeWithForce(folder);
-    if (isThere(path))
+    if (Paths::entryExists(path))
         context.globals.Report.couldNotRemove(path, reasonOf(failed));
     pump.yield();
 }
@@ -180,7 +167,7 @@ void RemoveInstallFolder(UninstallContext &context, const std::string &line)
     for (const std::string &entry : entries) {
         const std::string name = Paths::fileName(entry);
         const bool ours = name == "Thumbs.db" || std::find(owned.begin(), owned.end(), name) != owned.end();
-        if (!ours || isFolder(entry))
+        if (!ours || Paths::isFolderItself(entry))
             globals.Report.kept(entry);
         else if (!equalIgnoringCase(Paths::join(path, name),
                                     globals.InstallLogPath)) // the log being read goes once it is read
@@ -189,7 +176,7 @@ void RemoveInstallFolder(UninstallContext &context, const std::string &line)
     if (IsFolderEmpty(context, path)) {
         std::error_code failed;
         fs::remove(fs::path(path), failed);
-        if (isThere(path))
+        if (Paths::entryExists(path))
             globals.Report.couldNotRemove(path, reasonOf(failed));
     }
 }

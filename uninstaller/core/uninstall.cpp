@@ -22,12 +22,6 @@ void addToFolderList(Globals &globals, const std::string &folder)
         globals.FolderList.push_back(folder);
 }
 
-bool isThere(const std::string &path)
-{
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(fs::path(path), ec));
-}
-
 void handleLogLine(UninstallContext &context, const std::string &line)
 {
     switch (ClassifyLogLine(line)) {
@@ -40,7 +34,7 @@ void handleLogLine(UninstallContext &context, const std::string &line)
     case LogLineKind::File:
         if (IsInstallationEntry(context, line))
             RemoveFile(context, line);
-        else if (isThere(line))
+        else if (Paths::entryExists(line))
             context.globals.Report.skipped(line);
         break;
     case LogLineKind::Folder:
@@ -55,7 +49,7 @@ void handleLogLine(UninstallContext &context, const std::string &line)
 void removeAutoStartEntry(UninstallContext &context)
 {
     const std::string entry = AutoStartShortcutPath(context.desktop);
-    if (entry.empty() || !isThere(entry))
+    if (entry.empty() || !Paths::entryExists(entry))
         return;
     const std::string target = context.desktop.shortcuts.shortcutTarget(entry);
     for (const std::string &folder : context.globals.InstallFolders) {
@@ -82,7 +76,7 @@ void removeEmptyFolder(UninstallContext &context, const std::string &folder, con
         return;
     std::error_code failed;
     fs::remove(fs::path(folder), failed);
-    if (isThere(folder))
+    if (Paths::entryExists(folder))
         context.globals.Report.couldNotRemove(folder, failed ? failed.message() : "it is still there");
 }
 
@@ -102,7 +96,7 @@ void removeEmptyFolders(UninstallContext &context)
         Pause(context, 100);
     }
     for (const std::string &folder : globals.FolderList) {
-        if (!folder.empty() && isThere(folder) && !globals.Report.mentions(folder))
+        if (!folder.empty() && Paths::entryExists(folder) && !globals.Report.mentions(folder))
             globals.Report.kept(folder);
     }
 }
