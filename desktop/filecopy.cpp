@@ -160,6 +160,10 @@ bool copyReplacing(const std::string &source, const std::string &destination, st
     const std::string temporary = temporaryNameFor(destination);
 #ifdef _WIN32
     std::error_code ec;
+    if (fs::is_directory(fs::path(source), ec)) {
+        error = "It is a folder, not a file.";
+        return false;
+    }
     fs::copy_file(fs::path(source), fs::path(temporary), fs::copy_options::overwrite_existing, ec);
     if (ec) {
         error = ec.message();

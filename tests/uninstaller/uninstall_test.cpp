@@ -1,5 +1,6 @@
 #include "paths.h"
 #include "selfremovalscript.h"
+#include "shellprocedures.h"
 #include "uninstallfixture.h"
 
 #include <filesystem>
@@ -15,7 +16,7 @@ TEST_F(UninstallFlowTest, YesRemovesEverythingTheLogListsAndNothingElse)
 {
     std::ofstream(install.desktop + "/holiday.jpg") << "mine";
     std::ofstream(install.programs + "/editor.desktop") << "theirs";
-    const std::string logOn = install.startup + "/Stowlet.desktop";
+    const std::string logOn = ShortcutLinkPath(install.startup + "/Stowlet");
     std::ofstream(logOn) << "shortcut to /opt/another/Stowlet\n"; // of another installation
     const auto homeBefore = [&] {
         auto tree = treeOf(install.home);
@@ -40,7 +41,8 @@ TEST_F(UninstallFlowTest, TheLogOnEntryOfThisInstallationAndTheMenuFolderTheInst
 {
     std::vector<std::string> lines = install.logLines;
     lines.push_back(install.programs); // the menu folder of a new account, made by the install
-    std::ofstream(install.startup + "/Stowlet.desktop") << "shortcut to " << install.installFolder << "/Stowlet\n";
+    std::ofstream(ShortcutLinkPath(install.startup + "/Stowlet"))
+        << "shortcut to " << install.installFolder << "/Stowlet\n";
     runFromTemp();
     writeLogInTemp(lines);
     ASSERT_EQ(LoadUninstaller(context), LoadOutcome::WaitForUser);
