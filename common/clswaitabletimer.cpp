@@ -1,7 +1,8 @@
 #include "clswaitabletimer.h"
 
+#include "localclock.h"
+
 #include <cstdio>
-#include <ctime>
 
 clsWaitableTimer::clsWaitableTimer(MessageWaitPlatform &platform) : m_platform(platform) {}
 
@@ -19,13 +20,7 @@ std::string clsWaitableTimer::TimerName(const std::string &programName, int minu
 
 void clsWaitableTimer::Wait(const std::int32_t &MilliSeconds)
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = LocalTimeNow();
     m_TimerHandle = m_platform.createTimer(TimerName(m_platform.programName(), local.tm_min, local.tm_sec));
     if (m_TimerHandle == 0)
         return;

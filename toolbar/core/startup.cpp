@@ -1,13 +1,13 @@
 #include "startup.h"
 
 #include "datafiles.h"
+#include "localclock.h"
 #include "naming.h"
 #include "shellprocedures.h"
 #include "textfile.h"
 #include "userdatafolder.h"
 
 #include <chrono>
-#include <ctime>
 
 bool IsFirstRun(Desktop &desktop)
 {
@@ -16,13 +16,7 @@ bool IsFirstRun(Desktop &desktop)
 
 unsigned StartupSeed()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = LocalTimeNow();
     return static_cast<unsigned>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + 13);
 }
 
