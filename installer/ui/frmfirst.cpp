@@ -6,6 +6,7 @@
 #include "pagebusy.h"
 #include "paths.h"
 #include "qtext.h"
+#include "qtwidgetext.h"
 #include "wizardsteps.h"
 
 #include <QCloseEvent>
@@ -15,19 +16,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
-
-namespace {
-
-void paint(QWidget *widget, const QColor &ground, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, ground);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-} // namespace
 
 frmFirst::frmFirst(SetupSession &session, QWidget *parent)
     : QWidget(parent), frameBanner(new QFrame(this)),
@@ -62,7 +50,7 @@ frmFirst::frmFirst(SetupSession &session, QWidget *parent)
 
 void frmFirst::buildBanner()
 {
-    paint(frameBanner, QColor(64, 64, 64), QColor(128, 255, 128));
+    paintWindow(*frameBanner, QColor(64, 64, 64), QColor(128, 255, 128));
     QFont font = Label1->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.4);

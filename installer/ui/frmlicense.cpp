@@ -4,7 +4,7 @@
 #include "licenseagreement.h"
 #include "pagebusy.h"
 #include "qtext.h"
-#include "twips.h"
+#include "qtwidgetext.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

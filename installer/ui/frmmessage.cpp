@@ -1,6 +1,7 @@
 #include "frmmessage.h"
 
 #include "qtext.h"
+#include "qtwidgetext.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -10,15 +11,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-void fillWith(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 const QColor completeGround(0, 255, 0);
 const QColor incompleteGround(255, 176, 64);
@@ -33,7 +25,7 @@ frmMessage::frmMessage(QWidget *parent)
     setObjectName(QStringLiteral("frmMessage"));
     setWindowTitle(QStringLiteral("Complete..."));
     setModal(true);
-    fillWith(this, QColor(224, 224, 224));
+    paintWindow(*this, QColor(224, 224, 224), Qt::black);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Label1->setObjectName(QStringLiteral("Label1"));
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -42,8 +34,8 @@ frmMessage::frmMessage(QWidget *parent)
     Timer1->setSingleShot(true);
     Timer1->setInterval(m_interval);
 
-    fillWith(Picture1, Qt::black);
-    fillWith(Label1, completeGround);
+    paintWindow(*Picture1, Qt::black, Qt::black);
+    paintWindow(*Label1, completeGround, Qt::black);
     QFont font(QStringLiteral("Garamond"));
     font.setStyleHint(QFont::Serif);
     font.setPointSize(20);
@@ -80,7 +72,7 @@ void frmMessage::setMessage(const CompletionMessage &message)
         font.setPointSize(13);
         Label1->setFont(font);
     }
-    fillWith(Label1, message.complete ? completeGround : incompleteGround);
+    paintWindow(*Label1, message.complete ? completeGround : incompleteGround, Qt::black);
     m_interval = message.closeAfter;
     Timer1->setInterval(std::max(m_interval, 0));
     cmdOK->setVisible(m_interval <= 0);

@@ -2,25 +2,13 @@
 
 #include "frmmessage.h"
 #include "qtext.h"
-#include "twips.h"
+#include "qtwidgetext.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
 #include <QVBoxLayout>
-
-namespace {
-
-void fillWith(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-} // namespace
 
 frmThird::frmThird(Globals &globals, Desktop &desktop, SharedComponents &components, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -60,11 +48,11 @@ void frmThird::buildProgressBar()
     Picture1 = new QWidget(well);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFixedSize(twipsToPixels(*this, TrackWidth), twipsToPixels(*this, TrackHeight));
-    fillWith(Picture1, QColor(128, 255, 128));
+    paintWindow(*Picture1, QColor(128, 255, 128));
     Picture2 = new QWidget(Picture1);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setGeometry(0, 0, twipsToPixels(*this, CoverWidth), twipsToPixels(*this, CoverHeight));
-    fillWith(Picture2, palette().color(QPalette::Window));
+    paintWindow(*Picture2, palette().color(QPalette::Window));
 
     auto *wellLayout = new QVBoxLayout(well);
     wellLayout->setContentsMargins(1, 1, 1, 1);

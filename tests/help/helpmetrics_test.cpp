@@ -1,4 +1,5 @@
 #include "helpmetrics.h"
+#include "qtwidgetext.h"
 
 #include <QFontDatabase>
 #include <QWidget>
@@ -45,13 +46,13 @@ private slots:
     {
         QWidget widget;
         const int dpi = widget.logicalDpiX();
-        QCOMPARE(twipsToPixels(1440, &widget), dpi);
-        QCOMPARE(twipsToPixels(0, &widget), 0);
-        QCOMPARE(twipsToPixels(720, &widget), qRound(dpi / 2.0));
+        QCOMPARE(twipsToPixels(widget, 1440), dpi);
+        QCOMPARE(twipsToPixels(widget, 0), 0);
+        QCOMPARE(twipsToPixels(widget, 720), qRound(dpi / 2.0));
         if (dpi == 96) {
-            QCOMPARE(twipsToPixels(15, &widget), 1);
-            QCOMPARE(twipsToPixels(200, &widget), 13);
-            QCOMPARE(twipsToPixels(600, &widget), 40);
+            QCOMPARE(twipsToPixels(widget, 15), 1);
+            QCOMPARE(twipsToPixels(widget, 200), 13);
+            QCOMPARE(twipsToPixels(widget, 600), 40);
         }
     }
 };

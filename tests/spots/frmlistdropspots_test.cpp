@@ -2,6 +2,7 @@
 #include "dropspotwindows.h"
 #include "frmconfiguredropspot.h"
 #include "frmlistdropspots.h"
+#include "qtwidgetext.h"
 #include "spotcolor.h"
 #include "spotstestbed.h"
 #include "volumefolderfilter.h"
@@ -110,8 +111,8 @@ private slots:
         QCOMPARE(list->windowTitle(), QStringLiteral("Drop Spots"));
         QCOMPARE(grid->horizontalHeaderItem(0)->text(), QStringLiteral("Color"));
         QCOMPARE(grid->horizontalHeaderItem(1)->text(), QStringLiteral("Target Folder"));
-        QCOMPARE(grid->columnWidth(0), twipsToPixels(grid, 800));
-        QVERIFY(grid->columnWidth(1) >= twipsToPixels(grid, 4000));
+        QCOMPARE(grid->columnWidth(0), twipsToPixels(*grid, 800));
+        QVERIFY(grid->columnWidth(1) >= twipsToPixels(*grid, 4000));
         QCOMPARE(shown(list), (std::vector<std::pair<std::string, std::int32_t>>{
                                   {m_cats, 255}, {m_dogs, 65280}, {m_birds, 16711680}}));
         QCOMPARE(grid->currentRow(), 0);

@@ -2,6 +2,7 @@
 
 #include "aboutbanner.h"
 #include "helpmetrics.h"
+#include "qtwidgetext.h"
 #include "shellprocedures.h"
 #include "tallowmere.h"
 
@@ -40,12 +41,8 @@ frmAbout::frmAbout(Shell &shell, QWidget *parent)
       m_shell(shell)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setFixedSize(twipsToPixels(6105, this), twipsToPixels(6600, this));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Background);
-    palette.setColor(QPalette::WindowText, CaptionGreen);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setFixedSize(twipsToPixels(*this, 6105), twipsToPixels(*this, 6600));
+    paintWindow(*this, Background, CaptionGreen);
     setFont(palatinoFont(12, true));
     // Mouse moves over the bare window put the links back to their normal colour.
     setMouseTracking(true);

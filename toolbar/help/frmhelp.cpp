@@ -3,6 +3,7 @@
 #include "eventpump.h"
 #include "helpmetrics.h"
 #include "helptopics.h"
+#include "qtwidgetext.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -49,7 +50,7 @@ frmHelp::frmHelp(EventPump &pump, QWidget *parent)
 {
     setWindowTitle(tr("Help"));
     buildControls();
-    resize(twipsToPixels(DesignWidth, this), twipsToPixels(DesignHeight, this));
+    resize(twipsToPixels(*this, DesignWidth), twipsToPixels(*this, DesignHeight));
 
     for (const HelpTopic &topic : HelpTopics())
         lstTopics->addItem(localText(topic.entry));
@@ -196,9 +197,9 @@ void frmHelp::fitControls()
 {
     // The margins are measured from the outer edge of the window, frame and caption included.
     const QSize outer = frameGeometry().size();
-    const int listWidth = outer.width() - lstTopics->x() - twipsToPixels(RightMargin, this);
-    const int textWidth = outer.width() - txtHelp->x() - twipsToPixels(RightMargin, this);
-    const int textHeight = outer.height() - txtHelp->y() - twipsToPixels(BottomMargin, this);
+    const int listWidth = outer.width() - lstTopics->x() - twipsToPixels(*this, RightMargin);
+    const int textWidth = outer.width() - txtHelp->x() - twipsToPixels(*this, RightMargin);
+    const int textHeight = outer.height() - txtHelp->y() - twipsToPixels(*this, BottomMargin);
     // A window too small for positive sizes leaves each control as it was.
     if (listWidth > 0)
         lstTopics->resize(listWidth, lstTopics->height());

@@ -1,19 +1,13 @@
 #include "helpmetrics.h"
+#include "qtwidgetext.h"
 
 #include <QFontDatabase>
 #include <QWidget>
 
-#include <cmath>
-
-int twipsToPixels(double twips, const QWidget *widget)
-{
-    return static_cast<int>(std::lround(twips * widget->logicalDpiX() / 1440.0));
-}
-
 QRect twipsRect(const QWidget *widget, double left, double top, double width, double height)
 {
-    return {twipsToPixels(left, widget), twipsToPixels(top, widget), twipsToPixels(width, widget),
-            twipsToPixels(height, widget)};
+    return {twipsToPixels(*widget, left), twipsToPixels(*widget, top), twipsToPixels(*widget, width),
+            twipsToPixels(*widget, height)};
 }
 
 namespace {

@@ -6,9 +6,6 @@
 
 class QWidget;
 
-/// Pixels for a length in twips (1/1440 inch) at the widget's logical DPI.
-int twipsToPixels(double twips, const QWidget *widget);
-
 /// A rectangle given in twips (left, top, width, height), in pixels.
 QRect twipsRect(const QWidget *widget, double left, double top, double width, double height);
 

@@ -2,6 +2,7 @@
 
 #include "naming.h"
 #include "qtext.h"
+#include "qtwidgetext.h"
 #include "selectallonfocus.h"
 
 #include <QFrame>
@@ -13,9 +14,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QtMath>
-
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // The window's inner area and the panel inside it, in twips. The panel sits 50 twips in
@@ -25,7 +25,6 @@ constexpr int WindowHeight = 1695;
 constexpr int PanelWidth = 2535;
 constexpr int PanelHeight = 1575;
 constexpr int PanelOffset = 50;
-constexpr double TwipsPerInch = 1440.0;
 } // namespace
 
 frmSpotDetails::frmSpotDetails(AppContext &app, QWidget *parent)
@@ -81,15 +80,15 @@ void frmSpotDetails::buildLayout()
     grid->addWidget(txtNumber, 2, 1);
     grid->setRowMinimumHeight(3, 4);
     grid->addLayout(buttons, 4, 0, 1, 2);
-    Picture1->setMinimumSize(toPixels(PanelWidth), toPixels(PanelHeight));
+    Picture1->setMinimumSize(twipsToPixels(*this, PanelWidth), twipsToPixels(*this, PanelHeight));
 
     auto *outer = new QHBoxLayout(this);
-    const int near = toPixels(PanelOffset);
-    const int far = std::max(near, toPixels(WindowWidth - PanelWidth - PanelOffset));
+    const int near = twipsToPixels(*this, PanelOffset);
+    const int far = std::max(near, twipsToPixels(*this, WindowWidth - PanelWidth - PanelOffset));
     outer->setContentsMargins(near, near, far, far);
     outer->addWidget(Picture1);
     outer->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumSize(toPixels(WindowWidth), toPixels(WindowHeight));
+    setMinimumSize(twipsToPixels(*this, WindowWidth), twipsToPixels(*this, WindowHeight));
 }
 
 frmSpotDetails *frmSpotDetails::load(QPointer<frmSpotDetails> &shared, AppContext &app, std::int32_t spotPosition,
@@ -173,7 +172,7 @@ void frmSpotDetails::mouseMoveEvent(QMouseEvent *event)
         return;
     const int dx = toTwips(event->position().x()) - m_GrabX;
     const int dy = toTwips(event->position().y()) - m_GrabY;
-    move(x() + toPixels(dx), y() + toPixels(dy));
+    move(x() + twipsToPixels(*this, dx), y() + twipsToPixels(*this, dy));
 }
 
 void frmSpotDetails::mouseReleaseEvent(QMouseEvent *event)
@@ -182,12 +181,7 @@ void frmSpotDetails::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
 }
 
-int frmSpotDetails::toPixels(int twips) const
-{
-    return qRound(twips * logicalDpiX() / TwipsPerInch);
-}
-
 int frmSpotDetails::toTwips(double pixels) const
 {
-    return qRound(pixels * TwipsPerInch / logicalDpiX());
+    return static_cast<int>(std::lround(PixelsToTwips(pixels, logicalDpiX())));
 }

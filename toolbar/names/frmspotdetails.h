@@ -43,7 +43,6 @@ protected:
 private:
     void buildLayout();
     void cmdOK_Click();
-    int toPixels(int twips) const;
     int toTwips(double pixels) const;
 
     AppContext &m_app;

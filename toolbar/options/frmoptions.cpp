@@ -5,6 +5,8 @@
 #include "optionshelp.h"
 #include "optionssave.h"
 #include "qtext.h"
+#include "qtwidgetext.h"
+#include "spotcolor.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,7 +24,6 @@
 
 namespace {
 constexpr const char *SizeNames[] = {"TINY", "SMALL", "MEDIUM", "LARGE", "JUMBO"};
-constexpr double TwipsPerInch = 1440.0;
 
 // Check boxes hold the values 0 (clear) and 1 (ticked); 2 stands for the third state.
 int checkValue(const QCheckBox *box)
@@ -40,13 +41,6 @@ int checkValue(const QCheckBox *box)
 void setCheckValue(QCheckBox *box, int value)
 {
     box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
-}
-
-// The colour of a spot (0x00BBGGRR as decimal text), red when it is not a number.
-QColor spotColor(const std::string &color)
-{
-    const std::int32_t value = TextToLong(color).value_or(255);
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 } // namespace
 
@@ -176,16 +170,17 @@ QGroupBox *frmOptions::buildSizeFrame()
     // The preview square grows and shrinks in the middle of a stage as large as the
     // largest size, so the window keeps its shape.
     auto *stage = new QWidget(frameSize);
-    const int stageSide = toPixels(LargestSpotSize);
+    const int stageSide = twipsToPixels(*this, LargestSpotSize);
     stage->setFixedSize(stageSide, stageSide);
     picSize = new QFrame(stage);
     picSize->setObjectName(QStringLiteral("picSize"));
     picSize->setFrameShape(QFrame::Box);
     picSize->setAutoFillBackground(true);
     QPalette squareColors = picSize->palette();
-    squareColors.setColor(
-        QPalette::Window,
-        spotColor(m_app.globals.DropSpots.empty() ? std::string("255") : m_app.globals.DropSpots.front().Color));
+    // Red when there is no spot or its colour is not a number.
+    const std::string firstColor =
+        m_app.globals.DropSpots.empty() ? std::string() : m_app.globals.DropSpots.front().Color;
+    squareColors.setColor(QPalette::Window, colorFromText(firstColor, 255));
     squareColors.setColor(QPalette::WindowText, squareColors.color(QPalette::Shadow));
     picSize->setPalette(squareColors);
 
@@ -285,7 +280,7 @@ void frmOptions::LoadBoxesFromVariables()
 void frmOptions::txtSize_Click()
 {
     m_previewSide = SpotSizeValue(fromQt(txtSize->currentText()));
-    const int side = toPixels(m_previewSide);
+    const int side = twipsToPixels(*this, m_previewSide);
     const QWidget *stage = picSize->parentWidget();
     picSize->setGeometry((stage->width() - side) / 2, (stage->height() - side) / 2, side, side);
     picSize->setVisible(side > 0);
@@ -314,9 +309,4 @@ void frmOptions::mnuRestoreDefaults_Click()
         return;
     close();
     app.desktop.messages.showMessage("Default Values Restored");
-}
-
-int frmOptions::toPixels(int twips) const
-{
-    return qRound(twips * logicalDpiX() / TwipsPerInch);
 }

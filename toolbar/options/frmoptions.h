@@ -50,7 +50,6 @@ private:
     void cmdSave_Click();
     void mnuRestoreDefaults_Click();
     void txtSize_Click();
-    int toPixels(int twips) const;
 
     AppContext &m_app;
     QMenu *mnuFile = nullptr;

@@ -1,5 +1,6 @@
 #include "colorswatch.h"
 
+#include "qtwidgetext.h"
 #include "spotcolor.h"
 
 #include <QKeyEvent>
@@ -7,7 +8,7 @@
 #include <QPainter>
 
 ColorSwatch::ColorSwatch(int sideTwips, Kind kind, QWidget *parent)
-    : QWidget(parent), m_side(twipsToPixels(this, sideTwips)), m_kind(kind)
+    : QWidget(parent), m_side(twipsToPixels(*this, sideTwips)), m_kind(kind)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAttribute(Qt::WA_Hover);

@@ -7,6 +7,7 @@
 #include "messageboxes.h"
 #include "paths.h"
 #include "qtext.h"
+#include "qtwidgetext.h"
 #include "spotcolor.h"
 #include "volumefolderfilter.h"
 
@@ -157,7 +158,7 @@ void frmConfigureDropSpot::buildLayout()
     main->addLayout(buildColorPart());
     main->addSpacing(12);
     main->addWidget(buttons);
-    resize(twipsToPixels(this, 6300), twipsToPixels(this, 7200));
+    resize(twipsToPixels(*this, 6300), twipsToPixels(*this, 7200));
 
     connect(cmdOK, &QPushButton::clicked, this, &frmConfigureDropSpot::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -6,6 +6,7 @@
 #include "conversions.h"
 #include "frmconfiguredropspot.h"
 #include "qtext.h"
+#include "qtwidgetext.h"
 #include "spotcolor.h"
 
 #include <QGroupBox>
@@ -85,7 +86,7 @@ void frmListDropSpots::buildGrid()
     MSFlexGrid1->horizontalHeader()->setHighlightSections(false);
     MSFlexGrid1->horizontalHeader()->setStretchLastSection(true);
     MSFlexGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const int width = twipsToPixels(this, ColorColumnTwips) + twipsToPixels(this, FolderColumnTwips);
+    const int width = twipsToPixels(*this, ColorColumnTwips) + twipsToPixels(*this, FolderColumnTwips);
     MSFlexGrid1->setMinimumWidth(width + 2 * MSFlexGrid1->frameWidth() +
                                  style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
@@ -130,7 +131,7 @@ void frmListDropSpots::buildLayout()
     main->setMenuBar(m_menuBar);
     main->addWidget(MSFlexGrid1, 1);
     main->addLayout(side);
-    resize(sizeHint().width(), twipsToPixels(this, 5400));
+    resize(sizeHint().width(), twipsToPixels(*this, 5400));
 }
 
 void frmListDropSpots::connectControls()
@@ -153,8 +154,8 @@ void frmListDropSpots::LoadDropSpots()
     MSFlexGrid1->setRowCount(0);
     MSFlexGrid1->setColumnCount(2);
     MSFlexGrid1->setHorizontalHeaderLabels({QStringLiteral("Color"), QStringLiteral("Target Folder")});
-    MSFlexGrid1->setColumnWidth(0, twipsToPixels(this, ColorColumnTwips));
-    MSFlexGrid1->setColumnWidth(1, twipsToPixels(this, FolderColumnTwips));
+    MSFlexGrid1->setColumnWidth(0, twipsToPixels(*this, ColorColumnTwips));
+    MSFlexGrid1->setColumnWidth(1, twipsToPixels(*this, FolderColumnTwips));
     for (const DropSpot &spot : m_app.globals.DropSpots) {
         const int row = appendRow();
         MSFlexGrid1->setCurrentCell(row, 0);

@@ -1,7 +1,6 @@
 #include "spotcolor.h"
 
-#include <QWidget>
-#include <QtMath>
+#include "conversions.h"
 
 QColor colorFromValue(std::int32_t value)
 {
@@ -14,7 +13,7 @@ std::int32_t valueFromColor(const QColor &color)
     return rgb.red() | (rgb.green() << 8) | (rgb.blue() << 16);
 }
 
-int twipsToPixels(const QWidget *widget, int twips)
+QColor colorFromText(const std::string &text, std::int32_t fallback)
 {
-    return qRound(twips * widget->logicalDpiX() / 1440.0);
+    return colorFromValue(TextToLong(text).value_or(fallback));
 }

@@ -10,6 +10,7 @@
 #include "popupmenu.h"
 #include "qtext.h"
 #include "shellprocedures.h"
+#include "spotcolor.h"
 #include "spotsquare.h"
 #include "toolbarposition.h"
 
@@ -24,11 +25,10 @@
 #include <utility>
 
 namespace {
-// A spot's colour text holds a 0x00BBGGRR value; anything unreadable paints black.
+// A spot whose colour text is unreadable paints black.
 QColor spotColor(const std::string &text)
 {
-    const auto value = static_cast<std::uint32_t>(TextToLong(text).value_or(0));
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+    return colorFromText(text, 0);
 }
 } // namespace
 

@@ -41,13 +41,3 @@ TwipsPoint PlaceBesideToolbar(const TwipsRect &toolbar, std::int32_t dialogWidth
     }
     return place;
 }
-
-std::int32_t TwipsToPixels(double twips, double dotsPerInch)
-{
-    return static_cast<std::int32_t>(std::lround(twips * dotsPerInch / 1440.0));
-}
-
-double PixelsToTwips(double pixels, double dotsPerInch)
-{
-    return pixels * 1440.0 / dotsPerInch;
-}

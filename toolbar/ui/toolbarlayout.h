@@ -1,5 +1,7 @@
 #pragma once
 
+#include "twips.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -57,9 +59,3 @@ inline constexpr std::int32_t DialogStepUp = 200;
 /// up in steps until its bottom edge is above the screen's bottom edge.
 TwipsPoint PlaceBesideToolbar(const TwipsRect &toolbar, std::int32_t dialogWidth, std::int32_t dialogHeight,
                               std::int32_t screenWidth, std::int32_t screenHeight);
-
-/// Twips to whole pixels at a logical resolution (15 twips a pixel at 96 dots per inch).
-std::int32_t TwipsToPixels(double twips, double dotsPerInch);
-
-/// Pixels to twips at a logical resolution.
-double PixelsToTwips(double pixels, double dotsPerInch);
