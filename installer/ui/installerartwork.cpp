@@ -1,9 +1,9 @@
 #include "installerartwork.h"
 
+#include "dropartwork.h"
+
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
 
 namespace {
 
@@ -31,27 +31,6 @@ void paintCarton(QPainter &painter)
     painter.drawLine(QPointF(32, 70), QPointF(68, 70));
 }
 
-void paintDrop(QPainter &painter)
-{
-    QPainterPath drop;
-    drop.moveTo(50, 4);
-    drop.cubicTo(56, 16, 68, 24, 68, 34);
-    drop.arcTo(QRectF(32, 16, 36, 36), 0, -180);
-    drop.cubicTo(32, 24, 44, 16, 50, 4);
-
-    QRadialGradient water(QPointF(45, 30), 26, QPointF(43, 28));
-    water.setColorAt(0.0, QColor(150, 215, 255));
-    water.setColorAt(0.6, QColor(45, 140, 235));
-    water.setColorAt(1.0, QColor(15, 75, 180));
-    painter.setBrush(water);
-    painter.setPen(QPen(QColor(10, 45, 115), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(drop);
-
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 255, 255, 210));
-    painter.drawEllipse(QRectF(40, 28, 6, 11));
-}
-
 } // namespace
 
 QPixmap InstallerArtwork(int size, qreal devicePixelRatio)
@@ -63,6 +42,7 @@ QPixmap InstallerArtwork(int size, qreal devicePixelRatio)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 100.0, size / 100.0);
     paintCarton(painter);
-    paintDrop(painter);
+    // The program's own drop, falling into the carton from the top of the picture.
+    paintWaterDrop(painter, QRectF(23.75, 1.5, 52.5, 52.5));
     return pixmap;
 }
