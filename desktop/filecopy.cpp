@@ -1,5 +1,6 @@
 #include "filecopy.h"
 
+#include "atomicreplace.h"
 #include "paths.h"
 
 #include <cerrno>
@@ -205,21 +206,7 @@ bool copyReplacing(const std::string &source, const std::string &destination, st
 
 bool writeReplacing(const std::string &bytes, const std::string &destination, std::string &error)
 {
-    const std::string temporary = temporaryNameFor(destination);
-    std::FILE *file = std::fopen(temporary.c_str(), "wb");
-    if (!file) {
-        error = std::strerror(errno);
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const int writeErrno = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        error = std::strerror(written ? errno : writeErrno);
-        removeQuietly(temporary);
-        return false;
-    }
-    return finish(temporary, destination, error);
+    return replaceFileAtomically(destination, temporaryNameFor(destination), bytes, error);
 }
 
 bool moveReplacing(const std::string &source, const std::string &destination, std::string &error)

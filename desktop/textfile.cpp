@@ -1,17 +1,9 @@
 #include "textfile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include "atomicreplace.h"
+
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -33,27 +25,6 @@ std::optional<std::vector<std::string>> readLines(const std::string &path)
     return lines;
 }
 
-namespace {
-
-bool flushToDisk(std::FILE *file)
-{
-    if (std::fflush(file) != 0)
-        return false;
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0;
-#endif
-}
-
-void setError(std::string *error, const std::string &text)
-{
-    if (error)
-        *error = text;
-}
-
-} // namespace
-
 std::string temporaryNameFor(const std::string &path)
 {
     return path + ".saving";
@@ -61,32 +32,11 @@ std::string temporaryNameFor(const std::string &path)
 
 bool writeAtomically(const std::string &path, const std::string &content, std::string *error)
 {
-    const std::string temporary = temporaryNameFor(path);
-    std::FILE *file = std::fopen(temporary.c_str(), "wb");
-    if (!file) {
-        setError(error, std::strerror(errno));
-        return false;
-    }
-    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    const int writeErrno = errno;
-    const bool flushed = written && flushToDisk(file);
-    const int flushErrno = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !flushed || !closed) {
-        setError(error, std::strerror(!written ? writeErrno : !flushed ? flushErrno : errno));
-        std::error_code ignored;
-        fs::remove(fs::path(temporary), ignored);
-        return false;
-    }
-    std::error_code ec;
-    fs::rename(fs::path(temporary), fs::path(path), ec);
-    if (ec) {
-        setError(error, ec.message());
-        std::error_code ignored;
-        fs::remove(fs::path(temporary), ignored);
-        return false;
-    }
-    return true;
+    std::string reason;
+    const bool written = replaceFileAtomically(path, temporaryNameFor(path), content, reason);
+    if (!written && error)
+        *error = reason;
+    return written;
 }
 
 void removeLeftover(const std::string &path)

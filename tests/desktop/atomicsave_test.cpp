@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -53,6 +54,39 @@ TEST(AtomicSave, FailedFlushOrRenameKeepsTheOldFileAndLeavesNothing)
         EXPECT_EQ(error, std::strerror(EIO)) << kind;
         EXPECT_EQ(readFile(path), "old\r\n") << kind;
         EXPECT_EQ(folderNames(temp.str()), std::vector<std::string>{"data.txt"}) << kind;
+    }
+}
+
+// Both writers of whole contents: a replaced file keeps its permissions, and whatever
+// stands under the temporary name (here a link to another file) is never written through.
+TEST(AtomicSave, ReplacementKeepsPermissionsAndNeverWritesThroughTheTemporaryName)
+{
+    namespace fs = std::filesystem;
+    struct Writer
+    {
+        const char *name;
+        std::string (*temporaryFor)(const std::string &path);
+        bool (*write)(const std::string &path, const std::string &bytes);
+    };
+    const Writer writers[] = {
+        {"TextFile", TextFile::temporaryNameFor,
+         [](const std::string &path, const std::string &bytes) { return TextFile::writeAtomically(path, bytes); }},
+        {"FileCopy", FileCopy::temporaryNameFor, [](const std::string &path, const std::string &bytes) {
+             std::string error;
+             return FileCopy::writeReplacing(bytes, path, error);
+         }}};
+    const fs::perms kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    for (const Writer &writer : writers) {
+        TempFolder temp;
+        const std::string path = temp.writeFile("data.txt", "old");
+        fs::permissions(path, kept, fs::perm_options::replace);
+        const std::string outside = temp.writeFile("outside.txt", "keep");
+        fs::create_symlink(outside, writer.temporaryFor(path));
+        ASSERT_TRUE(writer.write(path, "new")) << writer.name;
+        EXPECT_EQ(readFile(path), "new") << writer.name;
+        EXPECT_EQ(readFile(outside), "keep") << writer.name;
+        EXPECT_EQ(fs::status(path).permissions(), kept) << writer.name;
+        EXPECT_EQ(folderNames(temp.str()), (std::vector<std::string>{"data.txt", "outside.txt"})) << writer.name;
     }
 }
 

@@ -1,0 +1,109 @@
+#include "atomicreplace.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A new file opened for writing, or nothing when the name is already taken.
+std::FILE *createExclusively(const std::string &path)
+{
+#ifdef _WIN32
+    const int descriptor = _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    std::FILE *file = descriptor < 0 ? nullptr : _fdopen(descriptor, "wb");
+    if (descriptor >= 0 && !file)
+        _close(descriptor);
+#else
+    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    std::FILE *file = descriptor < 0 ? nullptr : fdopen(descriptor, "wb");
+    if (descriptor >= 0 && !file)
+        ::close(descriptor);
+#endif
+    return file;
+}
+
+// The temporary name may still hold what a save cut short left behind (or anything else
+// put there); that is removed, never opened, and the name created anew.
+std::FILE *createTemporary(const std::string &path)
+{
+    std::FILE *file = createExclusively(path);
+    if (!file && errno == EEXIST) {
+        std::error_code ignored;
+        fs::remove(fs::path(path), ignored);
+        file = createExclusively(path);
+    }
+    return file;
+}
+
+bool flushToDisk(std::FILE *file)
+{
+    if (std::fflush(file) != 0)
+        return false;
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+// A replaced file keeps who may read and write it; a new one gets the usual permissions.
+bool keepPermissions(const std::string &destination, const std::string &temporary, std::string &error)
+{
+    std::error_code ec;
+    const fs::file_status old = fs::status(fs::path(destination), ec);
+    if (ec || !fs::is_regular_file(old))
+        return true;
+    fs::permissions(fs::path(temporary), old.permissions(), fs::perm_options::replace, ec);
+    if (ec)
+        error = ec.message();
+    return !ec;
+}
+
+bool writeAndFlush(std::FILE *file, const std::string &bytes, std::string &error)
+{
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const int writeErrno = errno;
+    const bool flushed = written && flushToDisk(file);
+    const int flushErrno = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (written && flushed && closed)
+        return true;
+    error = std::strerror(!written ? writeErrno : !flushed ? flushErrno : errno);
+    return false;
+}
+
+} // namespace
+
+bool replaceFileAtomically(const std::string &destination, const std::string &temporary, const std::string &bytes,
+                           std::string &error)
+{
+    std::FILE *file = createTemporary(temporary);
+    if (!file) {
+        error = std::strerror(errno);
+        return false;
+    }
+    std::error_code ec;
+    if (!keepPermissions(destination, temporary, error)) {
+        std::fclose(file);
+    } else if (writeAndFlush(file, bytes, error)) {
+        fs::rename(fs::path(temporary), fs::path(destination), ec);
+        if (!ec)
+            return true;
+        error = ec.message();
+    }
+    fs::remove(fs::path(temporary), ec);
+    return false;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+/// Replaces destination with the bytes in one step, the way every file of the programs is
+/// replaced: the bytes go to a new file at the temporary path beside it (created there
+/// afresh, so a link or file planted under that name is never written through), which
+/// takes the destination's permissions, is flushed to disk and then renamed over the
+/// destination. A failure at any point leaves the old file as it was and no temporary
+/// file behind; it returns false with a readable reason in error.
+bool replaceFileAtomically(const std::string &destination, const std::string &temporary, const std::string &bytes,
+                           std::string &error);
