@@ -35,17 +35,22 @@ std::FILE *createExclusively(const std::string &path)
     return file;
 }
 
-// The temporary name may still hold what a save cut short left behind (or anything else
-// put there); that is removed, never opened, and the name created anew.
+// The temporary name may still hold a file a save cut short left behind, or a link put
+// there; that is removed, never opened, and the name created anew. A folder is left alone
+// and the save fails.
 std::FILE *createTemporary(const std::string &path)
 {
     std::FILE *file = createExclusively(path);
-    if (!file && errno == EEXIST) {
-        std::error_code ignored;
-        fs::remove(fs::path(path), ignored);
-        file = createExclusively(path);
+    if (file || errno != EEXIST)
+        return file;
+    std::error_code ec;
+    const fs::file_type type = fs::symlink_status(fs::path(path), ec).type();
+    if (type != fs::file_type::regular && type != fs::file_type::symlink) {
+        errno = EEXIST;
+        return nullptr;
     }
-    return file;
+    fs::remove(fs::path(path), ec);
+    return createExclusively(path);
 }
 
 bool flushToDisk(std::FILE *file)
