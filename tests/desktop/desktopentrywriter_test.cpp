@@ -23,16 +23,18 @@ ShortcutProperties propertiesIn(const std::string &folder)
 // What the desktop's own checker says of an entry: its errors and warnings, one a line.
 std::string validatorComplaints(const std::string &entry)
 {
+    FILE *pipe = popen(("desktop-file-validate '" + entry + "' 2>&1").c_str(), "r");
+    if (!pipe)
+        return "the checker could not be started";
     std::string output;
-    if (FILE *pipe = popen(("desktop-file-validate '" + entry + "' 2>&1").c_str(), "r")) {
-        char buffer[512];
-        while (fgets(buffer, sizeof buffer, pipe)) {
-            const std::string line = buffer;
-            if (line.find("error:") != std::string::npos || line.find("warning:") != std::string::npos)
-                output += line;
-        }
-        pclose(pipe);
+    char buffer[512];
+    while (fgets(buffer, sizeof buffer, pipe)) {
+        const std::string line = buffer;
+        if (line.find("error:") != std::string::npos || line.find("warning:") != std::string::npos)
+            output += line;
     }
+    if (pclose(pipe) != 0) // a checker that did not run to a clean end has not passed the entry
+        output += "the checker did not pass the entry\n";
     return output;
 }
 
