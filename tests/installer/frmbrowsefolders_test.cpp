@@ -27,11 +27,7 @@ private slots:
         m_page->setAttribute(Qt::WA_DeleteOnClose);
         m_page->show();
     }
-    void cleanup()
-    {
-        closeAllWindows();
-        m_setup.reset();
-    }
+    void cleanup() { m_setup.reset(); }
 
     void offersTheDrivesAndItsMenu()
     {

@@ -17,11 +17,7 @@ class frmFirstTest final : public QObject
 
 private slots:
     void init() { m_setup = std::make_unique<WizardFixture>(); }
-    void cleanup()
-    {
-        closeAllWindows();
-        m_setup.reset();
-    }
+    void cleanup() { m_setup.reset(); }
 
     void loadingPreparesTheInstallerState()
     {
@@ -71,7 +67,7 @@ private slots:
         QTest::mouseClick(open().cmdContinue, Qt::LeftButton);
         QCOMPARE(m_setup->desktop.messages, std::vector<std::string>{InvalidInstallationMessage()});
         QVERIFY(QString::fromStdString(m_setup->desktop.messages[0]).startsWith("Invalid Installation Scenerio.\r\r"));
-        QTRY_VERIFY(setupEnded());
+        QTRY_VERIFY(noWindowShown());
         QVERIFY(fs::is_directory(m_setup->package() + "/testrights.txt"));
     }
 
@@ -83,7 +79,7 @@ private slots:
         QTest::mouseClick(open().cmdContinue, Qt::LeftButton);
         QCOMPARE(m_setup->desktop.messages, std::vector<std::string>{"Unable to register required file.\r(" +
                                                                      (m_setup->temp / "system/scrrun.dll") + ")"});
-        QTRY_VERIFY(setupEnded());
+        QTRY_VERIFY(noWindowShown());
         QCOMPARE(readFile(m_setup->temp / "system/scrrun.dll"), std::string("component"));
     }
 
@@ -117,21 +113,13 @@ private slots:
         QVERIFY(!shownWindow("frmFirst"));
     }
 
-    void cancelOrTheCloseBoxEndsSetup_data()
-    {
-        QTest::addColumn<bool>("byCloseBox");
-        QTest::newRow("Cancel") << false;
-        QTest::newRow("title bar") << true;
-    }
+    void cancelOrTheCloseBoxEndsSetup_data() { addCancelOrCloseBoxRows(); }
     void cancelOrTheCloseBoxEndsSetup()
     {
         QFETCH(bool, byCloseBox);
         frmFirst &page = open();
-        if (byCloseBox)
-            page.close();
-        else
-            QTest::mouseClick(page.cmdCancel, Qt::LeftButton);
-        QTRY_VERIFY(setupEnded());
+        cancelOrCloseBox(page, page.cmdCancel, byCloseBox);
+        QTRY_VERIFY(noWindowShown());
         QVERIFY(m_setup->desktop.messages.empty());
     }
 

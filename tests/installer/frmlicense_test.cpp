@@ -10,17 +10,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <cmath>
-
-namespace {
-
-int px(const QWidget &widget, int twips)
-{
-    return static_cast<int>(std::lround(twips * widget.logicalDpiX() / 1440.0));
-}
-
-} // namespace
-
 class frmLicenseTest final : public QObject
 {
     Q_OBJECT
@@ -34,11 +23,7 @@ private slots:
         m_page->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_page));
     }
-    void cleanup()
-    {
-        closeAllWindows();
-        m_setup.reset();
-    }
+    void cleanup() { m_setup.reset(); }
 
     void showsTheAgreementFillingTheScreen()
     {
@@ -55,7 +40,7 @@ private slots:
         const QRect area = m_page->screen()->availableGeometry();
         QCOMPARE(m_page->frameGeometry().topLeft(), area.topLeft());
         QCOMPARE(m_page->frameGeometry().width(), area.width());
-        QCOMPARE(m_page->frameGeometry().height(), area.height() - px(*m_page, 20));
+        QCOMPARE(m_page->frameGeometry().height(), area.height() - pixels(*m_page, 20));
     }
 
     void continueShowsOnlyWhileAccepted()
@@ -83,21 +68,13 @@ private slots:
         QCOMPARE(m_setup->desktop.yields, 3);
     }
 
-    void cancelOrTheCloseBoxEndsSetup_data()
-    {
-        QTest::addColumn<bool>("byCloseBox");
-        QTest::newRow("Cancel") << false;
-        QTest::newRow("title bar") << true;
-    }
+    void cancelOrTheCloseBoxEndsSetup_data() { addCancelOrCloseBoxRows(); }
     void cancelOrTheCloseBoxEndsSetup()
     {
         QFETCH(bool, byCloseBox);
         QTest::mouseClick(m_page->chkAccept, Qt::LeftButton);
-        if (byCloseBox)
-            m_page->close();
-        else
-            QTest::mouseClick(m_page->cmdCancel, Qt::LeftButton);
-        QVERIFY(setupEnded());
+        cancelOrCloseBox(*m_page, m_page->cmdCancel, byCloseBox);
+        QVERIFY(noWindowShown());
         QVERIFY(!shownWindow("frmFirst"));
         QVERIFY2(!m_setup->globals.WaitTimer, "the welcome page never loaded");
     }
@@ -106,13 +83,13 @@ private slots:
     {
         const frmLicense &p = *m_page;
         m_page->resize(900, 600);
-        QCOMPARE(p.lblTop->width(), 900 - px(p, 100) - p.lblTop->x());
-        QCOMPARE(p.txtLicense->size(), QSize(900 - px(p, 500), 600 - px(p, 2500)));
-        QCOMPARE(p.chkAccept->y(), p.txtLicense->y() + p.txtLicense->height() + px(p, 100));
-        QCOMPARE(p.chkAccept->x() + p.chkAccept->width(), 900 - px(p, 500));
-        QCOMPARE(p.cmdContinue->x() + p.cmdContinue->width(), 900 - px(p, 500));
-        QCOMPARE(p.cmdContinue->y(), p.chkAccept->y() + p.chkAccept->height() + px(p, 50));
-        QCOMPARE(p.cmdCancel->x() + p.cmdCancel->width() + px(p, 200), p.cmdContinue->x());
+        QCOMPARE(p.lblTop->width(), 900 - pixels(p, 100) - p.lblTop->x());
+        QCOMPARE(p.txtLicense->size(), QSize(900 - pixels(p, 500), 600 - pixels(p, 2500)));
+        QCOMPARE(p.chkAccept->y(), p.txtLicense->y() + p.txtLicense->height() + pixels(p, 100));
+        QCOMPARE(p.chkAccept->x() + p.chkAccept->width(), 900 - pixels(p, 500));
+        QCOMPARE(p.cmdContinue->x() + p.cmdContinue->width(), 900 - pixels(p, 500));
+        QCOMPARE(p.cmdContinue->y(), p.chkAccept->y() + p.chkAccept->height() + pixels(p, 50));
+        QCOMPARE(p.cmdCancel->x() + p.cmdCancel->width() + pixels(p, 200), p.cmdContinue->x());
         QCOMPARE(p.cmdCancel->y(), p.cmdContinue->y());
         QCOMPARE(p.lblCheckLeft->x() + p.lblCheckLeft->width(), p.chkAccept->x());
         QCOMPARE(p.lblCheckLeft->y(), p.chkAccept->y());
@@ -123,7 +100,7 @@ private slots:
         const QSize before = p.txtLicense->size();
         m_page->resize(120, 100);
         QCOMPARE(p.txtLicense->size(), before);
-        QCOMPARE(p.chkAccept->x() + p.chkAccept->width(), 120 - px(p, 500));
+        QCOMPARE(p.chkAccept->x() + p.chkAccept->width(), 120 - pixels(p, 500));
     }
 
 private:

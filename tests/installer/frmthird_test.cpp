@@ -3,22 +3,12 @@
 #include "fakedesktop.h"
 #include "fakesharedcomponents.h"
 #include "frmthird.h"
+#include "tests/support/windowprobe.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QtTest>
-
-#include <cmath>
-
-namespace {
-
-int pixels(const QWidget &widget, int twips)
-{
-    return static_cast<int>(std::lround(twips * widget.logicalDpiX() / 1440.0));
-}
-
-} // namespace
 
 class frmThirdTest final : public QObject
 {

@@ -7,56 +7,27 @@
 // STOWLET_TEST_TRANSCRIPT, one line each. Placed as "Setup" in an installation package,
 // it installs from that package's "Support" folder exactly as the product does.
 #include "setupprogram.h"
+#include "tests/support/standinuser.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
-#include <QTimer>
 
 namespace {
 
-class StandInUser final : public QObject
+class SetupUser final : public StandInUser
 {
 public:
-    StandInUser(const QString &transcript, const QString &installParent)
-        : m_transcript(transcript), m_installParent(installParent)
-    {
-        connect(&m_timer, &QTimer::timeout, this, &StandInUser::look);
-        m_timer.start(50);
-    }
+    SetupUser(const QString &transcript, const QString &installParent)
+        : StandInUser(transcript), m_installParent(installParent)
+    {}
 
 private:
-    void note(const QString &line)
+    void lookAtWindows() override
     {
-        QFile file(m_transcript);
-        if (!m_transcript.isEmpty() && file.open(QIODevice::Append | QIODevice::Text))
-            file.write((QString(line).replace(QLatin1Char('\n'), QLatin1String("|")) + QLatin1Char('\n')).toUtf8());
-    }
-
-    // Pressed once this look is over: the page's Continue runs nested event loops, in which
-    // this timer must stay free to fire and answer what comes up.
-    static void press(QAbstractButton *button)
-    {
-        QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
-    }
-
-    void look()
-    {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            if (box != m_answered) {
-                m_answered = box;
-                QAbstractButton *yes = box->button(QMessageBox::Yes);
-                note((yes ? QStringLiteral("question: ") : QStringLiteral("message: ")) + box->text());
-                press(yes ? yes : box->button(QMessageBox::Ok));
-            }
-            return;
-        }
         for (QWidget *window : QApplication::topLevelWidgets()) {
             if (!window->isVisible() || m_done.contains(window->objectName()))
                 continue;
@@ -102,10 +73,7 @@ private:
         }
     }
 
-    QString m_transcript;
     QString m_installParent;
-    QTimer m_timer;
-    QPointer<QMessageBox> m_answered;
     QSet<QString> m_done;
 };
 
@@ -114,7 +82,7 @@ private:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    StandInUser user(qEnvironmentVariable("STOWLET_TEST_TRANSCRIPT"),
-                     qEnvironmentVariable("STOWLET_TEST_INSTALL_PARENT"));
+    SetupUser user(qEnvironmentVariable("STOWLET_TEST_TRANSCRIPT"),
+                   qEnvironmentVariable("STOWLET_TEST_INSTALL_PARENT"));
     return RunSetup(app, {60, 20, 300});
 }

@@ -6,9 +6,9 @@
 #include "programfiles.h"
 #include "setupsession.h"
 #include "tempfolder.h"
+#include "tests/support/windowprobe.h"
 
-#include <QApplication>
-#include <QWidget>
+#include <QAbstractButton>
 #include <QtTest>
 
 #include <filesystem>
@@ -29,6 +29,9 @@ struct WizardFixture
                            {Csidl::Desktop, temp.makeFolder("home/Desktop")}};
     }
 
+    /// Closes every window the test left behind, while the session they use is still there.
+    ~WizardFixture() { closeAllWindows(); }
+
     std::string package() const { return temp / "package"; }
 
     TempFolder temp;
@@ -39,38 +42,19 @@ struct WizardFixture
     SetupSession session{globals, desktop.services(), components, wait, temp / "package", {1, 1, 50}};
 };
 
-/// The visible top-level window of that name, or null.
-template <typename Window = QWidget> Window *shownWindow(const char *name)
+/// The two ways out of a page that a test runs through: its Cancel button and the close box.
+inline void addCancelOrCloseBoxRows()
 {
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String(name) && window->isVisible())
-            return qobject_cast<Window *>(window);
-    return nullptr;
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("title bar") << true;
 }
 
-/// Number of visible top-level windows of that name.
-inline int shownWindows(const char *name)
+/// Leaves the page by its Cancel button or by the close box.
+inline void cancelOrCloseBox(QWidget &page, QAbstractButton *cancel, bool byCloseBox)
 {
-    int count = 0;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        count += window->objectName() == QLatin1String(name) && window->isVisible();
-    return count;
-}
-
-/// True once no window of Setup is left on screen: Setup has ended.
-inline bool setupEnded()
-{
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            return false;
-    return true;
-}
-
-/// Closes and deletes every window a test left behind.
-inline void closeAllWindows()
-{
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (!window->parentWidget())
-            window->deleteLater();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (byCloseBox)
+        page.close();
+    else
+        QTest::mouseClick(cancel, Qt::LeftButton);
 }

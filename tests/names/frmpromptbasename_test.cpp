@@ -1,8 +1,9 @@
 #include "frmpromptbasename.h"
 #include "namedetails.h"
-#include "namestestbed.h"
 #include "naming.h"
 #include "qtext.h"
+#include "tests/support/toolbarbed.h"
+#include "tests/support/windowprobe.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -34,13 +35,13 @@ private:
         QTest::keyClicks(box(), text);
     }
 
-    std::unique_ptr<NamesTestBed> m_bed;
+    std::unique_ptr<ToolbarBed> m_bed;
     std::unique_ptr<frmPromptBaseName> m_prompt;
 };
 
 void PromptBaseNameTest::init()
 {
-    m_bed = std::make_unique<NamesTestBed>();
+    m_bed = std::make_unique<ToolbarBed>();
     // r = 0.5: length round(6 * 0.5) + 3 = 6, letter round(52 * 0.5) = 26, "P".
     m_bed->globals.random.script([] { return 0.5; });
     m_prompt = std::make_unique<frmPromptBaseName>(m_bed->app);
@@ -51,9 +52,7 @@ void PromptBaseNameTest::cleanup()
 {
     m_prompt.reset();
     m_bed.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
-            std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
-                         [](QWidget *w) { return w->isVisible(); }));
+    QVERIFY(noWindowShown());
 }
 
 void PromptBaseNameTest::offersARandomNameSelectedAndFocused()

@@ -1,6 +1,6 @@
 #include "frmspotdetails.h"
-#include "namestestbed.h"
 #include "qtext.h"
+#include "tests/support/toolbarbed.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -44,13 +44,13 @@ private:
     void click(const char *button) { QTest::mouseClick(m_window->findChild<QPushButton *>(button), Qt::LeftButton); }
     const DropSpot &spot(std::size_t position) const { return m_bed->globals.DropSpots[position]; }
 
-    std::unique_ptr<NamesTestBed> m_bed;
+    std::unique_ptr<ToolbarBed> m_bed;
     QPointer<frmSpotDetails> m_window;
 };
 
 void SpotDetailsTest::init()
 {
-    m_bed = std::make_unique<NamesTestBed>();
+    m_bed = std::make_unique<ToolbarBed>();
     m_bed->setSpots({"cats", "dogs", "birds"});
     m_bed->globals.DropSpots[1].BaseName = "Rover";
     m_bed->globals.DropSpots[1].SequenceNumber = "017";

@@ -4,7 +4,7 @@
 #include "frmoptions.h"
 #include "frmpromptbasename.h"
 #include "frmspotdetails.h"
-#include "namestestbed.h"
+#include "tests/support/toolbarbed.h"
 
 #include <QApplication>
 
@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
         std::cerr << "usage: windowshots prompt|details|options\n";
         return 2;
     }
-    NamesTestBed bed;
+    ToolbarBed bed;
     bed.setSpots({"Cats", "Dogs"}, "Tabby", "041");
     bed.globals.DropSpots[1].Color = "16711680";
     bed.globals.options.SpotSize = 700;

@@ -206,7 +206,7 @@ void OptionsTest::saveRewritesTheOptionsFile()
                                                "REMEMBER_LOCATION|FALSE\r\nPROMPT_BASE_NAMES|TRUE\r\n"
                                                "AUTO_START|FALSE\r\nSOUNDS|FALSE\r\nMAX_RANDOM_LENGTH|8\r\n"
                                                "SPOT_SIZE|500\r\n"));
-    QCOMPARE(m_bed->fake.messages, std::vector<std::string>{"Options Saved"});
+    QCOMPARE(m_bed->desktop.messages, std::vector<std::string>{"Options Saved"});
     QTRY_VERIFY(m_window.isNull());
 
     // Saving again without a change still rewrites the file and says so.
@@ -214,7 +214,7 @@ void OptionsTest::saveRewritesTheOptionsFile()
     open();
     click("cmdSave");
     QVERIFY(m_bed->optionsFile().starts_with("SAME_BASE_NAME|TRUE\r\n"));
-    QCOMPARE(m_bed->fake.messages.size(), std::size_t(2));
+    QCOMPARE(m_bed->desktop.messages.size(), std::size_t(2));
 }
 
 void OptionsTest::autoStartEntryAppearsAndDisappears()
@@ -264,7 +264,7 @@ void OptionsTest::toolbarRebuiltWhenOrientationOrSizeDiffers()
     m_bed->toolbar.spotSize = builtSize;
     open();
     tick(toggle.toLatin1().constData());
-    m_bed->fake.onMessage = [&](const std::string &) { QCOMPARE(m_bed->toolbar.rebuilds, rebuilds); };
+    m_bed->desktop.onMessage = [&](const std::string &) { QCOMPARE(m_bed->toolbar.rebuilds, rebuilds); };
     click("cmdSave");
     QCOMPARE(m_bed->toolbar.rebuilds, rebuilds);
 }
@@ -287,9 +287,11 @@ void OptionsTest::restoreDefaults()
     m_bed->temp.writeFile("autostart/Stowlet.desktop", "[Desktop Entry]\n");
     open();
     bool windowShownDuringMessage = true;
-    m_bed->fake.onMessage = [&](const std::string &) { windowShownDuringMessage = m_window && m_window->isVisible(); };
+    m_bed->desktop.onMessage = [&](const std::string &) {
+        windowShownDuringMessage = m_window && m_window->isVisible();
+    };
     child<QAction>("mnuRestoreDefaults")->trigger();
-    QCOMPARE(m_bed->fake.messages, std::vector<std::string>{"Default Values Restored"});
+    QCOMPARE(m_bed->desktop.messages, std::vector<std::string>{"Default Values Restored"});
     QVERIFY(!windowShownDuringMessage);
     QCOMPARE(m_bed->optionsFile(), DefaultFile);
     QVERIFY(m_bed->globals.options == Options::defaults());
@@ -335,7 +337,7 @@ void OptionsTest::cancelAndCloseChangeNothing()
     QVERIFY(m_bed->globals.options == before);
     QCOMPARE(m_bed->optionsFile(), std::string("SOUNDS|true\n"));
     QVERIFY(!std::filesystem::exists(m_bed->autoStartEntry()));
-    QVERIFY(m_bed->fake.messages.empty());
+    QVERIFY(m_bed->desktop.messages.empty());
     QCOMPARE(m_bed->toolbar.rebuilds, 0);
 }
 
@@ -362,8 +364,8 @@ void OptionsTest::unwritableOptionsFileIsNotReportedAsSaved()
     tick("chkAutoStart");
     tick("chkAlignVertically");
     click("cmdSave");
-    QCOMPARE(m_bed->fake.messages.size(), std::size_t(1));
-    QVERIFY(m_bed->fake.messages[0].starts_with("ERROR: Can Not Save Options"));
+    QCOMPARE(m_bed->desktop.messages.size(), std::size_t(1));
+    QVERIFY(m_bed->desktop.messages[0].starts_with("ERROR: Can Not Save Options"));
     QVERIFY(m_bed->globals.options == before);
     QVERIFY(!std::filesystem::exists(m_bed->autoStartEntry()));
     QCOMPARE(m_bed->toolbar.rebuilds, 0);

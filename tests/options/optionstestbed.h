@@ -1,44 +1,28 @@
 #pragma once
 
-#include "appcontext.h"
-#include "datafiles.h"
 #include "desktopentrywriter.h"
-#include "fakedesktop.h"
-#include "tempfolder.h"
-#include "toolbarfixture.h"
+#include "tests/support/toolbarbed.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
-/// A toolbar program for one options test: data files in a real temporary folder, the
-/// Startup folder there too, a fake desktop except for the shortcut writer (the real
-/// desktop-entry writer), and a toolbar that records its rebuilds.
-struct OptionsTestBed
+/// The toolbar bed for the options window: three spots, the Startup folder in the
+/// temporary folder, and the real desktop-entry writer for the shortcut it gets.
+struct OptionsTestBed : ToolbarBed
 {
-    OptionsTestBed()
+    OptionsTestBed() : ToolbarBed(std::make_unique<DesktopEntryWriter>())
     {
-        ComputeDataPaths(globals, temp.str());
-        fake.folders[Csidl::Startup] = autostart;
-        globals.options = Options::defaults();
-        globals.DropSpots.clear();
-        for (const char *name : {"Alpha", "Beta", "Gamma"}) {
-            DropSpot spot;
-            spot.FolderPath = temp.makeFolder(name);
-            spot.Color = "65280";
-            spot.BaseName = name;
-            spot.SequenceNumber = name[0] == 'A' ? "012" : "003";
-            globals.DropSpots.push_back(spot);
-        }
+        desktop.folders[Csidl::Startup] = autostart;
+        const std::vector<std::string> names{"Alpha", "Beta", "Gamma"};
+        setSpots(names, "", "003", {65280, 65280, 65280});
+        for (std::size_t i = 0; i < names.size(); ++i)
+            globals.DropSpots[i].BaseName = names[i];
+        globals.DropSpots[0].SequenceNumber = "012";
     }
 
     std::string optionsFile() const { return readFile(globals.OptionsPath); }
     std::string autoStartEntry() const { return autostart + "/Stowlet.desktop"; }
 
-    TempFolder temp;
     std::string autostart = temp.makeFolder("autostart");
-    FakeDesktop fake;
-    DesktopEntryWriter entries;
-    Desktop desktop{fake, fake, fake, fake, entries, fake, fake};
-    Globals globals;
-    RecordingToolbar toolbar;
-    AppContext app{globals, desktop, nullptr, &toolbar};
 };

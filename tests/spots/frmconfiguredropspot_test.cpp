@@ -1,7 +1,8 @@
 #include "colorswatch.h"
 #include "dropspotreceiver.h"
 #include "frmconfiguredropspot.h"
-#include "spotstestbed.h"
+#include "tests/spots/spotstestbed.h"
+#include "tests/support/windowprobe.h"
 #include "volumefolderfilter.h"
 
 #include <QComboBox>

@@ -4,7 +4,8 @@
 #include "frmlistdropspots.h"
 #include "qtwidgetext.h"
 #include "spotcolor.h"
-#include "spotstestbed.h"
+#include "tests/spots/spotstestbed.h"
+#include "tests/support/windowprobe.h"
 #include "volumefolderfilter.h"
 
 #include <QAction>
@@ -73,7 +74,7 @@ private:
     /// the list editor open on them.
     frmListDropSpots *openOnThreeSpots()
     {
-        m_bed->setSpots({{"Cats", 255}, {"Dogs", 65280}, {"Birds", 16711680}});
+        m_bed->setSpots({"Cats", "Dogs", "Birds"}, {255, 65280, 16711680});
         m_cats = m_bed->globals.DropSpots[0].FolderPath;
         m_dogs = m_bed->globals.DropSpots[1].FolderPath;
         m_birds = m_bed->globals.DropSpots[2].FolderPath;
@@ -242,7 +243,7 @@ private slots:
 
     void deletingTheLastSpotIsRefused()
     {
-        m_bed->setSpots({{"Only", 65280}});
+        m_bed->setSpots({"Only"}, {65280});
         auto *list = open();
         QTest::mouseClick(list->cmdDelete, Qt::LeftButton);
         QCOMPARE(m_bed->desktop.dialogs, std::vector<std::string>{RefusalText});
@@ -399,7 +400,7 @@ private slots:
 
     void oneSharedListEditor()
     {
-        m_bed->setSpots({{"Cats", 255}, {"Dogs", 65280}});
+        m_bed->setSpots({"Cats", "Dogs"}, {255, 65280});
         DropSpotWindows windows(m_bed->app, m_bed->picker);
         QPointer<frmListDropSpots> first = windows.openConfigureDropSpots();
         QVERIFY(first && first->isVisible());

@@ -123,7 +123,7 @@ void FrmDropTest::layoutEdgeCases()
 
 void FrmDropTest::squaresShowTheirSpots()
 {
-    h->setSpots({"Red", "Green", "Blue"}, {"255", "65280", "16711680"});
+    h->setSpots({"Red", "Green", "Blue"}, "Flower", "000", {255, 65280, 16711680});
     h->globals.DropSpots[2].Color = "not a colour";
     frmDrop &toolbar = h->open();
     const auto squares = h->squares();

@@ -54,7 +54,7 @@ void FrmDropDropTest::init()
     h->setSpots({"Red", "Green"});
     h->globals.options.Sounds = true;
     h->open();
-    QVERIFY(QTest::qWaitForWindowExposed(h->toolbar.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(h->window.get()));
 }
 
 void FrmDropDropTest::cleanup()
@@ -69,14 +69,14 @@ void FrmDropDropTest::cleanup()
 bool FrmDropDropTest::dragEnter(const QPoint &pos, const QMimeData &data, Qt::DropActions actions)
 {
     QDragEnterEvent enter(pos, actions, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(h->toolbar->windowHandle(), &enter);
+    QCoreApplication::sendEvent(h->window->windowHandle(), &enter);
     return enter.isAccepted();
 }
 
 Qt::DropAction FrmDropDropTest::drop(const QPoint &pos, const QMimeData &data, Qt::DropActions actions)
 {
     QDropEvent event(QPointF(pos), actions, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(h->toolbar->windowHandle(), &event);
+    QCoreApplication::sendEvent(h->window->windowHandle(), &event);
     return event.isAccepted() ? event.dropAction() : Qt::IgnoreAction;
 }
 
@@ -107,7 +107,7 @@ void FrmDropDropTest::filesDroppedOnASquareLandInItsFolder()
 
     QVERIFY(dragEnter(centreOf(1), data));
     QCOMPARE(drop(centreOf(1), data), Qt::CopyAction);
-    QCOMPARE(h->toolbar->CurrentSquare(), 1);
+    QCOMPARE(h->window->CurrentSquare(), 1);
 
     const std::string folder = h->globals.DropSpots[1].FolderPath;
     QTRY_COMPARE(readFile(folder + "/Flower-043.png"), std::string("PNG bytes"));
@@ -129,7 +129,7 @@ void FrmDropDropTest::aDropOutsideTheSquaresIsRefused()
     data.setUrls({QUrl::fromLocalFile(toQt(photo))});
     const QRect squares = h->squares().front()->geometry() | h->squares().back()->geometry();
     const QPoint beyond(squares.right() + 2, squares.center().y());
-    QVERIFY(h->toolbar->rect().contains(beyond));
+    QVERIFY(h->window->rect().contains(beyond));
     QVERIFY(!dragEnter(beyond, data));
     QCOMPARE(drop(beyond, data), Qt::IgnoreAction);
     const QPoint leftMargin(0, squares.center().y());
@@ -161,7 +161,7 @@ void FrmDropDropTest::aSquareShowsItAcceptsWhileADragHovers()
     QVERIFY(square->isDropTarget());
     QVERIFY(!h->squares()[0]->isDropTarget());
     QDragLeaveEvent leave;
-    QCoreApplication::sendEvent(h->toolbar->windowHandle(), &leave);
+    QCoreApplication::sendEvent(h->window->windowHandle(), &leave);
     QVERIFY(!square->isDropTarget());
     // The highlight shows on screen.
     const QImage plain = square->grab().toImage();
@@ -169,7 +169,7 @@ void FrmDropDropTest::aSquareShowsItAcceptsWhileADragHovers()
     const QImage lit = square->grab().toImage();
     QVERIFY(plain != lit);
     QCOMPARE(lit.pixelColor(lit.width() / 2, lit.height() / 2) != QColor(255, 0, 0), true);
-    QCoreApplication::sendEvent(h->toolbar->windowHandle(), &leave);
+    QCoreApplication::sendEvent(h->window->windowHandle(), &leave);
 }
 
 void FrmDropDropTest::dataWithoutFilesIsExplained()

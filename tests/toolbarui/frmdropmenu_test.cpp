@@ -32,8 +32,8 @@ private slots:
     void otherButtonsOpenNothing();
 
 private:
-    QMenu *menu() const { return h->toolbar->findChild<QMenu *>(QStringLiteral("mnuPopUp")); }
-    QAction *entry(const char *name) const { return h->toolbar->findChild<QAction *>(QLatin1String(name)); }
+    QMenu *menu() const { return h->window->findChild<QMenu *>(QStringLiteral("mnuPopUp")); }
+    QAction *entry(const char *name) const { return h->window->findChild<QAction *>(QLatin1String(name)); }
     void rightClick(int square);
 
     std::unique_ptr<ToolbarHarness> h;
@@ -80,7 +80,7 @@ void FrmDropMenuTest::entriesInDisplayOrder()
         QCOMPARE(actions[i]->isSeparator(), names[i].startsWith("mnuD") && names[i].size() == 5);
         QCOMPARE(actions[i]->isEnabled(), names[i] != "mnuLFS");
     }
-    auto *setup = h->toolbar->findChild<QMenu *>(QStringLiteral("mnuProgramSetup"));
+    auto *setup = h->window->findChild<QMenu *>(QStringLiteral("mnuProgramSetup"));
     QVERIFY(setup);
     QCOMPARE(actions[3]->menu(), setup);
     QCOMPARE(setup->title(), QStringLiteral("Program Setup"));
@@ -96,9 +96,9 @@ void FrmDropMenuTest::entriesInDisplayOrder()
 
 void FrmDropMenuTest::rightClickMakesTheSquareCurrentAndOpensTheMenu()
 {
-    QCOMPARE(h->toolbar->CurrentSquare(), 0);
+    QCOMPARE(h->window->CurrentSquare(), 0);
     rightClick(2);
-    QCOMPARE(h->toolbar->CurrentSquare(), 2);
+    QCOMPARE(h->window->CurrentSquare(), 2);
     // The menu opens where the mouse is.
     const QPoint mouse = h->squares()[2]->mapToGlobal(QPoint(5, 5));
     QVERIFY((menu()->geometry().topLeft() - mouse).manhattanLength() <= 2);
@@ -161,7 +161,7 @@ void FrmDropMenuTest::nameDetailsBesideTheToolbar()
     details.setObjectName(QStringLiteral("frmSpotDetails"));
     details.resize(200, 150);
     h->host.details = &details;
-    h->toolbar->move(100, 50);
+    h->window->move(100, 50);
     // Square 1 shows the spot at position 2 once the spots are reordered.
     h->globals.DropSpots[1].SpotIndex = 2;
     h->globals.DropSpots[2].SpotIndex = 1;
@@ -170,7 +170,7 @@ void FrmDropMenuTest::nameDetailsBesideTheToolbar()
     entry("mnuNameDetails")->trigger();
     QCOMPARE(h->host.opened, std::vector<std::string>{"nameDetails 2"});
     QVERIFY(details.isVisible());
-    const QRect toolbar = h->toolbar->frameGeometry();
+    const QRect toolbar = h->window->frameGeometry();
     QCOMPARE(details.pos().y(), toolbar.top());
     QVERIFY(qAbs(details.pos().x() - (toolbar.left() + toolbar.width())) <= 1);
     details.close();
@@ -181,13 +181,13 @@ void FrmDropMenuTest::nameDetailsOnTheOtherSideAtTheScreensEdge()
     QWidget details;
     details.resize(200, 150);
     h->host.details = &details;
-    const QRect screen = h->toolbar->screen()->geometry();
-    h->toolbar->move(screen.right() - h->toolbar->frameGeometry().width() - 100, screen.bottom() - 60);
+    const QRect screen = h->window->screen()->geometry();
+    h->window->move(screen.right() - h->window->frameGeometry().width() - 100, screen.bottom() - 60);
     rightClick(0);
     menu()->hide();
     entry("mnuNameDetails")->trigger();
     // Placed by the size it had before it was shown.
-    const QRect toolbar = h->toolbar->frameGeometry();
+    const QRect toolbar = h->window->frameGeometry();
     QVERIFY(qAbs(details.pos().x() + 200 - toolbar.left()) <= 1);
     const int bottom = details.pos().y() + 150;
     QVERIFY(bottom <= screen.bottom());
@@ -200,13 +200,13 @@ void FrmDropMenuTest::doubleClickGivesTheSquareANewBaseName()
     h->globals.options.PromptBaseNames = false;
     h->globals.DropSpots[2].SequenceNumber = "017";
     QTest::mouseDClick(h->squares()[2], Qt::LeftButton);
-    QCOMPARE(h->toolbar->CurrentSquare(), 2);
+    QCOMPARE(h->window->CurrentSquare(), 2);
     const DropSpot &spot = h->globals.DropSpots[2];
     QVERIFY(spot.BaseName != "Flower");
     QVERIFY(spot.BaseName.size() >= 3 && spot.BaseName.size() <= 6);
     QCOMPARE(spot.SequenceNumber, std::string("000"));
     QCOMPARE(h->globals.DropSpots[0].BaseName, std::string("Flower"));
-    QCOMPARE(h->toolbar->caption(), toQt(spot.BaseName));
+    QCOMPARE(h->window->caption(), toQt(spot.BaseName));
 }
 
 void FrmDropMenuTest::newBaseNameEntry()
@@ -216,7 +216,7 @@ void FrmDropMenuTest::newBaseNameEntry()
     menu()->hide();
     entry("mnuNewBaseName")->trigger();
     QCOMPARE(h->globals.DropSpots[1].BaseName, std::string("Tulip"));
-    QCOMPARE(h->toolbar->caption(), QStringLiteral("Tulip"));
+    QCOMPARE(h->window->caption(), QStringLiteral("Tulip"));
     // Cancelled: nothing changes.
     entry("mnuNewBaseName")->trigger();
     QCOMPARE(h->globals.DropSpots[1].BaseName, std::string("Tulip"));
@@ -232,7 +232,7 @@ void FrmDropMenuTest::otherButtonsOpenNothing()
     menu()->hide();
     QVERIFY(!menuShown);
     QCOMPARE(h->globals.DropSpots[1].BaseName, std::string("Flower"));
-    QCOMPARE(h->toolbar->CurrentSquare(), 0);
+    QCOMPARE(h->window->CurrentSquare(), 0);
 }
 
 QTEST_MAIN(FrmDropMenuTest)

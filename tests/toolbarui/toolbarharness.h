@@ -1,17 +1,12 @@
 #pragma once
 
-#include "appcontext.h"
 #include "dialoghost.h"
-#include "fakedesktop.h"
 #include "frmdrop.h"
 #include "spotsquare.h"
-#include "tempfolder.h"
-
-#include <QApplication>
-#include <QWidget>
+#include "tests/support/toolbarbed.h"
+#include "tests/support/windowprobe.h"
 
 #include <algorithm>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,41 +29,10 @@ public:
     QWidget *details = nullptr;
 };
 
-/// A base-name prompt answering from a script (empty text = cancelled).
-class ScriptedNamePrompt final : public BaseNamePrompt
+/// The toolbar bed with the real toolbar window on top, before it is loaded.
+struct ToolbarHarness : ToolbarBed
 {
-public:
-    explicit ScriptedNamePrompt(Globals &globals) : m_globals(globals) {}
-    void showModal() override
-    {
-        m_globals.NewBaseName = answers.empty() ? std::string() : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-    }
-    std::deque<std::string> answers;
-
-private:
-    Globals &m_globals;
-};
-
-/// A toolbar program over a fake desktop, with spots in real temporary folders.
-struct ToolbarHarness
-{
-    ToolbarHarness() { globals.options = Options::defaults(); }
-
-    /// Gives DropSpots one spot per folder name (folders created), named Flower-000.
-    void setSpots(const std::vector<std::string> &folders, const std::vector<std::string> &colors = {})
-    {
-        globals.DropSpots.clear();
-        for (std::size_t i = 0; i < folders.size(); ++i) {
-            DropSpot spot;
-            spot.FolderPath = temp.makeFolder(folders[i]);
-            spot.Color = i < colors.size() ? colors[i] : "255";
-            spot.BaseName = "Flower";
-            spot.SequenceNumber = "000";
-            globals.DropSpots.push_back(spot);
-        }
-    }
+    ToolbarHarness() { app.toolbar = nullptr; }
 
     void setStoredPosition(const std::string &top, const std::string &left)
     {
@@ -85,16 +49,16 @@ struct ToolbarHarness
     /// Loads the toolbar (position and squares) and shows it.
     frmDrop &open()
     {
-        toolbar = std::make_unique<frmDrop>(app, host);
-        app.toolbar = toolbar.get();
-        toolbar->show();
-        return *toolbar;
+        window = std::make_unique<frmDrop>(app, host);
+        app.toolbar = window.get();
+        window->show();
+        return *window;
     }
 
     /// The squares, by their index.
     std::vector<SpotSquare *> squares() const
     {
-        auto found = toolbar->findChildren<SpotSquare *>(QStringLiteral("picSpot"));
+        auto found = window->findChildren<SpotSquare *>(QStringLiteral("picSpot"));
         std::vector<SpotSquare *> sorted(found.begin(), found.end());
         std::sort(sorted.begin(), sorted.end(), [](const SpotSquare *a, const SpotSquare *b) {
             return a->property("index").toInt() < b->property("index").toInt();
@@ -102,22 +66,6 @@ struct ToolbarHarness
         return sorted;
     }
 
-    TempFolder temp;
-    FakeDesktop desktop;
-    Globals globals;
-    ScriptedNamePrompt prompt{globals};
     RecordingHost host;
-    AppContext app{globals, desktop.services(), &prompt, nullptr};
-    std::unique_ptr<frmDrop> toolbar;
+    std::unique_ptr<frmDrop> window;
 };
-
-/// The top-level windows still shown.
-inline QStringList visibleWindows()
-{
-    QStringList names;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible())
-            names << widget->objectName() + QLatin1Char('/') + QLatin1String(widget->metaObject()->className());
-    }
-    return names;
-}

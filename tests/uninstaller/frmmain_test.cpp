@@ -16,22 +16,9 @@
 
 namespace {
 
-const std::string ConfirmationText = "Are you sure you want to uninstall Stowlet?";
-
 // One program run: its folders, its services and its window.
-struct Run
+struct Run : UninstallBed
 {
-    Run()
-    {
-        install.layOut();
-        install.describeTo(fake);
-    }
-    void asCopy()
-    {
-        install.copyToTemp();
-        fake.executable = install.programInTemp();
-    }
-    void asInstalled() { fake.executable = install.programInInstallFolder(); }
     frmMain &window()
     {
         if (!form)
@@ -40,11 +27,6 @@ struct Run
     }
     template <typename T> T *control(const char *name) { return window().findChild<T *>(QLatin1String(name)); }
 
-    TempFolder root;
-    Installation install{root};
-    FakeDesktop fake;
-    InstantWait wait;
-    Globals globals;
     std::unique_ptr<frmMain> form;
 };
 
@@ -123,7 +105,7 @@ void FrmMainTest::controlsSitWhereTheirTwipsSay()
 void FrmMainTest::windowIsPlacedCentredAFifthDown()
 {
     Run run;
-    run.asCopy();
+    run.runFromTemp();
     frmMain &form = run.window();
     QVERIFY(form.Load());
 
@@ -135,7 +117,7 @@ void FrmMainTest::windowIsPlacedCentredAFifthDown()
 void FrmMainTest::copyInTheTemporaryFolderEnablesContinue()
 {
     Run run;
-    run.asCopy();
+    run.runFromTemp();
     frmMain &form = run.window();
     bool busyWhileLoading = false;
     run.fake.onYield = [&] {
@@ -159,7 +141,7 @@ void FrmMainTest::copyInTheTemporaryFolderEnablesContinue()
 void FrmMainTest::instanceInTheInstallationFolderRelaunchesAndEnds()
 {
     Run run;
-    run.asInstalled();
+    run.runFromInstallFolder();
 
     QVERIFY(!run.window().Load());
 
@@ -174,7 +156,7 @@ void FrmMainTest::missingLogEndsTheProgram()
 {
     Run run;
     std::filesystem::remove(run.install.logInInstallFolder());
-    run.asInstalled();
+    run.runFromInstallFolder();
 
     QVERIFY(!run.window().Load());
 
@@ -187,7 +169,7 @@ void FrmMainTest::missingLogEndsTheProgram()
 void FrmMainTest::noAtTheConfirmationEndsWithNothingRemoved()
 {
     Run run;
-    run.asCopy();
+    run.runFromTemp();
     QVERIFY(run.window().Load());
     const auto before = treeOf(run.install.home);
     QSignalSpy ended(&run.window(), &frmMain::programEnded);
@@ -205,7 +187,7 @@ void FrmMainTest::noAtTheConfirmationEndsWithNothingRemoved()
 void FrmMainTest::cancelClosesAndEndsWithNothingRemoved()
 {
     Run run;
-    run.asCopy();
+    run.runFromTemp();
     QVERIFY(run.window().Load());
     const auto before = treeOf(run.install.home);
     QSignalSpy ended(&run.window(), &frmMain::programEnded);
@@ -222,7 +204,7 @@ void FrmMainTest::cancelClosesAndEndsWithNothingRemoved()
 void FrmMainTest::yesRemovesWithButtonsGoneAndTheWindowHiddenBeforeTheMessage()
 {
     Run run;
-    run.asCopy();
+    run.runFromTemp();
     frmMain &form = run.window();
     QVERIFY(form.Load());
     QSignalSpy ended(&form, &frmMain::programEnded);
@@ -258,7 +240,7 @@ void FrmMainTest::yesRemovesWithButtonsGoneAndTheWindowHiddenBeforeTheMessage()
 void FrmMainTest::closingDuringTheRemovalIsRefused()
 {
     Run run;
-    run.asCopy();
+    run.runFromTemp();
     frmMain &form = run.window();
     QVERIFY(form.Load());
     bool tried = false;
@@ -284,14 +266,14 @@ void FrmMainTest::skullComesFromTheProgramsOrTheInstallationsFolder()
 {
     {
         Run run;
-        run.asCopy();
+        run.runFromTemp();
         QVERIFY(run.window().Load());
         QVERIFY2(run.control<QLabel>("Image1")->pixmap().isNull(), "no picture file, no picture");
         run.window().close();
     }
     {
         Run run;
-        run.asCopy();
+        run.runFromTemp();
         std::filesystem::remove(run.install.installFolder + "/Skull.png");
         saveSkull(run.install.installFolder);
         QVERIFY(run.window().Load());
@@ -300,7 +282,7 @@ void FrmMainTest::skullComesFromTheProgramsOrTheInstallationsFolder()
     }
     {
         Run run;
-        run.asInstalled();
+        run.runFromInstallFolder();
         std::filesystem::remove(run.install.installFolder + "/Skull.png");
         saveSkull(run.install.installFolder);
         run.window().Load();
@@ -314,7 +296,7 @@ void FrmMainTest::skullComesFromTheProgramsOrTheInstallationsFolder()
 void FrmMainTest::windowIsLoadedByNameInAnyLetterCase()
 {
     Run run;
-    run.asCopy();
+    run.runFromTemp();
     frmMain &form = run.window();
     QVERIFY(!form.isFormLoaded("frmMain"));
     QVERIFY(form.Load());

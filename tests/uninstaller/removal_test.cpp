@@ -65,7 +65,7 @@ TEST_F(RemovalTest, RemoveFolderTakesFilesReadOnlySubfoldersAndHiddenFiles)
     RemoveFolder(context, folder);
 
     EXPECT_FALSE(exists(folder));
-    EXPECT_EQ(wait.waits, std::vector<std::int64_t>{100});
+    EXPECT_EQ(wait.waits, std::vector<std::int32_t>{100});
 }
 
 TEST_F(RemovalTest, RemoveFolderRemovesALinkToAFolderButNotWhatItPointsAt)

@@ -28,7 +28,7 @@ TEST_F(RemoveSelfTest, UnloadsTheWindowWritesTheScriptAndStartsItHidden)
         MakeSelfRemovalScript(handOver, Paths::fileName(install.programInTemp()), handOver,
                               Paths::fileName(install.scriptInTemp()), 31337, true);
     EXPECT_EQ(readFile(install.scriptInTemp()), scriptText(expected));
-    EXPECT_EQ(wait.waits, std::vector<std::int64_t>{200});
+    EXPECT_EQ(wait.waits, std::vector<std::int32_t>{200});
     EXPECT_EQ(globals.WaitTimer, nullptr);
     ASSERT_EQ(fake.started.size(), 1u);
     EXPECT_EQ(fake.started[0].program, expected.program);

@@ -26,7 +26,7 @@ TEST_F(StartupTest, InstanceInTheInstallationFolderCopiesLogAndProgramAndStartsT
     EXPECT_TRUE(fake.started[0].arguments.empty());
     EXPECT_EQ(fake.started[0].style, WindowStyle::Normal);
     EXPECT_FALSE(fake.started[0].waited);
-    EXPECT_EQ(wait.waits, (std::vector<std::int64_t>{300, 1000}));
+    EXPECT_EQ(wait.waits, (std::vector<std::int32_t>{300, 1000}));
     EXPECT_EQ(globals.InstallLogPath, install.logInInstallFolder());
     EXPECT_EQ(globals.TempFolder, install.temp) << "without its trailing separator";
     EXPECT_TRUE(IsHandOverFolder(install.handOverFolder(), install.temp)) << "a private folder of the user's own";

@@ -79,7 +79,7 @@ TEST_F(UninstallFlowTest, PacesTheRemovalWithTheWaits)
     // Two settling pauses; one pause in each of the two folder removals (the program group
     // and the created parent, both in the first pass) and one after each of the ten passes;
     // a last settling pause; the pause before the script starts.
-    std::vector<std::int64_t> expected{1000, 1000};
+    std::vector<std::int32_t> expected{1000, 1000};
     expected.insert(expected.end(), 2 + 10, 100);
     expected.insert(expected.end(), {1000, 200});
     EXPECT_EQ(wait.waits, expected);

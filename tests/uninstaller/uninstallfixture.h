@@ -5,27 +5,12 @@
 
 #include <gtest/gtest.h>
 
-/// One uninstaller run against a real installation in a test folder, with the fake desktop,
-/// instant waits and a recorded window.
-class UninstallTest : public ::testing::Test
+/// The uninstall bed as a GoogleTest fixture, with the uninstaller's logic over it and its
+/// window recorded.
+class UninstallTest : public ::testing::Test, public UninstallBed
 {
 protected:
-    UninstallTest() : install(root)
-    {
-        install.layOut();
-        install.describeTo(fake);
-        globals.WaitTimer = std::make_unique<clsWaitableTimer>(wait);
-    }
-
-    /// The instance the user starts, in the installation folder.
-    void runFromInstallFolder() { fake.executable = install.programInInstallFolder(); }
-
-    /// The copy in the temporary folder, with the log copied beside it as the relaunch leaves it.
-    void runFromTemp()
-    {
-        install.copyToTemp();
-        fake.executable = install.programInTemp();
-    }
+    UninstallTest() { globals.WaitTimer = std::make_unique<clsWaitableTimer>(wait); }
 
     /// Loads as the copy and answers the confirmation.
     void uninstallAnswering(bool yes)
@@ -44,15 +29,6 @@ protected:
         return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
     }
 
-    TempFolder root;
-    Installation install;
-    FakeDesktop fake;
-    InstantWait wait;
     RecordingHost host;
-    Globals globals;
     UninstallContext context{globals, fake.services(), wait, host};
 };
-
-inline const std::string ConfirmationText = "Are you sure you want to uninstall Stowlet?";
-inline const std::string SuccessText =
-    "Stowlet was successfully uninstalled.\r\rYou may need to restart your computer before all changes take effect.";

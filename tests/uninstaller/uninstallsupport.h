@@ -2,32 +2,12 @@
 
 #include "appcontext.h"
 #include "fakedesktop.h"
+#include "fakemessagewait.h"
 #include "tempfolder.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
-
-/// Waits that return at once and remember how long they were asked to be.
-class InstantWait final : public MessageWaitPlatform
-{
-public:
-    std::vector<std::int64_t> waits; ///< milliseconds of every armed wait, in order
-
-    Handle createTimer(const std::string &) override { return m_next++; }
-    bool armTimer(Handle, std::int64_t dueTime) override
-    {
-        waits.push_back(-dueTime / 10000);
-        return true;
-    }
-    WaitResult waitForTimerOrInput(Handle) override { return WaitResult::TimerSignalled; }
-    void pumpEvents() override {}
-    void closeTimer(Handle) override {}
-    std::string programName() override { return "StowletUninstaller"; }
-
-private:
-    Handle m_next = 1;
-};
 
 /// The window side, recorded.
 class RecordingHost final : public UninstallerHost
@@ -99,3 +79,35 @@ void replaceFile(const std::string &source, const std::string &target);
 
 /// Every entry below a folder (relative path, "/" after folders), for before/after comparisons.
 std::vector<std::string> treeOf(const std::string &folder);
+
+/// One uninstaller run against a real installation in a test folder, with the fake desktop
+/// and waits that return at once.
+struct UninstallBed
+{
+    UninstallBed() : install(root)
+    {
+        install.layOut();
+        install.describeTo(fake);
+        wait.program = "StowletUninstaller";
+    }
+
+    /// The instance the user starts, in the installation folder.
+    void runFromInstallFolder() { fake.executable = install.programInInstallFolder(); }
+
+    /// The copy in the temporary folder, with the log copied beside it as the relaunch leaves it.
+    void runFromTemp()
+    {
+        install.copyToTemp();
+        fake.executable = install.programInTemp();
+    }
+
+    TempFolder root;
+    Installation install;
+    FakeDesktop fake;
+    FakeMessageWait wait;
+    Globals globals;
+};
+
+inline const std::string ConfirmationText = "Are you sure you want to uninstall Stowlet?";
+inline const std::string SuccessText =
+    "Stowlet was successfully uninstalled.\r\rYou may need to restart your computer before all changes take effect.";
