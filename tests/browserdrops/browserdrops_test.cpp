@@ -45,15 +45,6 @@ protected:
         folder = globals.DropSpots[0].FolderPath;
     }
 
-    std::vector<std::string> savedFiles() const
-    {
-        std::vector<std::string> names;
-        for (const auto &entry : fs::directory_iterator(folder))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     std::string folder;
     DropQueue drops{app, nullptr}; // no network: a picture's address alone saves nothing
 };
@@ -80,7 +71,7 @@ TEST_F(BrowserDrops, EachBrowserDropLandsAsTheBestFileItOffers)
         useSpot(c.drop);
         const auto mime = mimeDataOf(recordedDrop(c.drop));
         drops.add(0, folder, readDrop(*mime, folder));
-        EXPECT_EQ(savedFiles(), std::vector<std::string>{c.savedAs}) << c.drop;
+        EXPECT_EQ(folderNames(folder), std::vector<std::string>{c.savedAs}) << c.drop;
         EXPECT_EQ(readFile(folder + "/" + c.savedAs), readFile(fixture(c.bytesOf))) << c.drop;
         EXPECT_EQ(globals.DropSpots[0].LastFileSaved, c.savedAs) << c.drop;
     }
@@ -104,7 +95,7 @@ TEST_F(BrowserDrops, FileManagerDropsCopyTheNamedFiles)
             format.bytes.replace(at, 16, (temp / "src") + "/");
     }
     drops.add(0, folder, readDrop(*mimeDataOf(formats), folder));
-    EXPECT_EQ(savedFiles(), (std::vector<std::string>{"Flower-001.jpg", "Flower-002.png"}));
+    EXPECT_EQ(folderNames(folder), (std::vector<std::string>{"Flower-001.jpg", "Flower-002.png"}));
     EXPECT_EQ(readFile(folder + "/Flower-001.jpg"), readFile(photo));
     EXPECT_EQ(readFile(folder + "/Flower-002.png"), readFile(fixture("originals/puppy.png")));
     EXPECT_TRUE(fs::exists(photo));
@@ -133,7 +124,7 @@ TEST_F(BrowserDrops, AnAddressOrTextAloneIsNoFile)
         drops.add(0, folder, payload);
     }
     EXPECT_EQ(desktop.messages, std::vector<std::string>(std::size(addressDrops), FileFormatIncorrectMessage));
-    EXPECT_TRUE(savedFiles().empty());
+    EXPECT_TRUE(folderNames(folder).empty());
     EXPECT_EQ(globals.DropSpots[0].SequenceNumber, "000");
     EXPECT_TRUE(desktop.soundsPlayed.empty());
 }
@@ -149,7 +140,7 @@ TEST_F(BrowserDrops, DirectSaveIsAskedBeforeThePictureIsEncoded)
     drops.add(0, folder, readDrop(mime, folder, &directSave));
     EXPECT_EQ(directSave.folders, std::vector<std::string>{folder});
     directSave.finishNext(readFile(fixture("originals/kitten.jpg")));
-    EXPECT_EQ(savedFiles(), std::vector<std::string>{"Flower-001.jpg"});
+    EXPECT_EQ(folderNames(folder), std::vector<std::string>{"Flower-001.jpg"});
     EXPECT_EQ(readFile(folder + "/Flower-001.jpg"), readFile(fixture("originals/kitten.jpg")));
     EXPECT_EQ(mime.asked.count("XdndDirectSave0"), 1);
     for (const char *encoded : {"image/png", "image/jpeg", "application/x-qt-image", "image/gif"})
@@ -158,7 +149,7 @@ TEST_F(BrowserDrops, DirectSaveIsAskedBeforeThePictureIsEncoded)
     mime.setData("XdndDirectSave0", "F"); // declined: the PNG rendering instead
     drops.add(0, folder, readDrop(mime, folder, &directSave));
     EXPECT_EQ(readFile(folder + "/Flower-002.png"), readFile(fixture("firefox-x11-jpeg/11.bin")));
-    EXPECT_EQ(savedFiles(), (std::vector<std::string>{"Flower-001.jpg", "Flower-002.png"}));
+    EXPECT_EQ(folderNames(folder), (std::vector<std::string>{"Flower-001.jpg", "Flower-002.png"}));
 }
 
 TEST_F(BrowserDrops, AQtImageIsSavedAsPng)

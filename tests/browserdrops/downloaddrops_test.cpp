@@ -16,10 +16,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <map>
 
-namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
@@ -111,15 +110,6 @@ protected:
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     }
 
-    std::vector<std::string> folderEntries() const
-    {
-        std::vector<std::string> names;
-        for (const auto &entry : fs::directory_iterator(folder))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     HttpServer server;
     QtDownloader downloader;
     DropQueue queue{app, &downloader};
@@ -142,7 +132,7 @@ TEST_F(DownloadDrops, PicturesArriveAsTheServerHasThem)
         drop(chromiumDrop(path));
         waitUntilDone();
     }
-    EXPECT_EQ(folderEntries(), (std::vector<std::string>{"Flower-001.png", "Flower-002.jpg", "Flower-003.jpg"}));
+    EXPECT_EQ(folderNames(folder), (std::vector<std::string>{"Flower-001.png", "Flower-002.jpg", "Flower-003.jpg"}));
     EXPECT_EQ(readFile(folder + "/Flower-001.png"), large);
     EXPECT_EQ(readFile(folder + "/Flower-002.jpg"), jpeg);
     EXPECT_EQ(globals.DropSpots[0].LastFileSaved, "Flower-003.jpg");
@@ -180,7 +170,7 @@ TEST_F(DownloadDrops, AFailedDownloadSaysWhyAndLeavesNothing)
         EXPECT_EQ(desktop.messages, std::vector<std::string>{std::string(DownloadFailedMessage) + "\r" +
                                                              server.address(c.path) + "\r" + c.reason})
             << c.path;
-        EXPECT_TRUE(folderEntries().empty()) << c.path;
+        EXPECT_TRUE(folderNames(folder).empty()) << c.path;
     }
     EXPECT_EQ(globals.DropSpots[0].SequenceNumber, "000");
 }
@@ -199,7 +189,7 @@ TEST_F(DownloadDrops, TheBrowsersOwnDataComesBeforeOrAfterTheDownload)
     reencoded.push_back({"image/png", readFile(fixture("firefox-x11-png-query/11.bin"))});
     drop(reencoded);
     waitUntilDone();
-    EXPECT_EQ(folderEntries(), (std::vector<std::string>{"Flower-001.png", "Flower-002.png"}));
+    EXPECT_EQ(folderNames(folder), (std::vector<std::string>{"Flower-001.png", "Flower-002.png"}));
     EXPECT_EQ(readFile(folder + "/Flower-002.png"), reencoded.back().bytes);
     EXPECT_EQ(toolbar.captions.back(), SavedBrowserCopyCaption);
     EXPECT_TRUE(desktop.messages.empty());
@@ -213,9 +203,9 @@ TEST_F(DownloadDrops, LaterDropsWaitForTheDownloadBeforeThem)
     waiting.add(0, folder, readDrop(*mimeDataOf(chromiumDrop("/a")), folder, nullptr));
     waiting.add(0, folder, readDrop(*mimeDataOf(chromiumDrop("/b.png", jpeg)), folder, nullptr));
     EXPECT_EQ(fake.requests.size(), 1u);
-    EXPECT_TRUE(folderEntries().empty()); // the second drop waits its turn
+    EXPECT_TRUE(folderNames(folder).empty()); // the second drop waits its turn
     fake.finishNext(jpeg, {true, "", "image/jpeg", "", server.address("/a")});
-    EXPECT_EQ(folderEntries(), (std::vector<std::string>{"Flower-001.jpg", "Flower-002.jpg"}));
+    EXPECT_EQ(folderNames(folder), (std::vector<std::string>{"Flower-001.jpg", "Flower-002.jpg"}));
     EXPECT_FALSE(waiting.busy());
 }
 

@@ -21,11 +21,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <sys/stat.h>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -107,15 +104,6 @@ protected:
         return report;
     }
 
-    std::vector<std::string> folderContents() const
-    {
-        std::vector<std::string> names;
-        for (const auto &entry : fs::directory_iterator(folder))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     unsigned modeOf(const std::string &path) const
     {
         struct stat info = {};
@@ -145,7 +133,7 @@ TEST_F(XdsDrop, FirefoxWritesTheOriginalWhichIsMovedToItsNumberedName)
     EXPECT_EQ(target->formats, formatNames(recordedDrop("firefox-x11-jpeg"))) << "Qt sees the drop as recorded";
     EXPECT_TRUE(report.contains("answered S")) << report.toStdString();
     EXPECT_TRUE(target->writingWhenRead) << "the drop did not wait for the source to write";
-    EXPECT_EQ(folderContents(), std::vector<std::string>{"Flower-001.jpg"});
+    EXPECT_EQ(folderNames(folder), std::vector<std::string>{"Flower-001.jpg"});
     EXPECT_EQ(readFile(folder + "/Flower-001.jpg"), readFile(fixture("originals/kitten.jpg")));
     EXPECT_EQ(modeOf(folder + "/Flower-001.jpg"), 0644u) << "the browser's 0600 becomes the user's usual mode";
     EXPECT_FALSE(report.contains("asked image/")) << "no picture encoded for nothing";
@@ -154,7 +142,7 @@ TEST_F(XdsDrop, FirefoxWritesTheOriginalWhichIsMovedToItsNumberedName)
 TEST_F(XdsDrop, TheSuggestedNameGivesTheExtension)
 {
     dropFrom("firefox-x11-png-query", firefoxSaving("Puppy Large.PNG", "originals/puppy.png"));
-    EXPECT_EQ(folderContents(), std::vector<std::string>{"Flower-001.PNG"});
+    EXPECT_EQ(folderNames(folder), std::vector<std::string>{"Flower-001.PNG"});
     EXPECT_EQ(readFile(folder + "/Flower-001.PNG"), readFile(fixture("originals/puppy.png")));
 }
 
@@ -173,7 +161,7 @@ TEST_F(XdsDrop, AFailedDirectSaveFallsBackToThePictureAndLeavesNothing)
         ASSERT_EQ(target->payload->fallback.size(), 1u) << answer;
         EXPECT_FALSE(target->payload->fallback[0].isLocalFile()) << answer;
     }
-    EXPECT_EQ(folderContents(), (std::vector<std::string>{"Flower-001.png", "Flower-002.png", "Flower-003.png"}))
+    EXPECT_EQ(folderNames(folder), (std::vector<std::string>{"Flower-001.png", "Flower-002.png", "Flower-003.png"}))
         << "no file of the source's left";
     EXPECT_EQ(readFile(folder + "/Flower-003.png"), readFile(fixture("firefox-x11-jpeg/11.bin")));
 }
@@ -195,8 +183,9 @@ TEST_F(XdsDrop, ASourceTooSlowIsGivenUpThePictureFetchedAndItsLateFileRemoved)
     EXPECT_EQ(downloader.requests[0].address, "http://127.0.0.1:28124/kitten.jpg");
     downloader.finishNext(readFile(fixture("originals/kitten.jpg")), {true, "", "image/jpeg", "", ""});
     // The source wrote the file it had been asked for long after the drop gave up on it.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return folderContents() == std::vector<std::string>{"Flower-001.jpg"}; }, 5000))
-        << folderContents().size() << " files";
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return folderNames(folder) == std::vector<std::string>{"Flower-001.jpg"}; }, 5000))
+        << folderNames(folder).size() << " files";
     EXPECT_TRUE(desktop.messages.empty());
 }
 
@@ -204,7 +193,7 @@ TEST_F(XdsDrop, NoSuggestedNameMeansNoDirectSave)
 {
     const QString report = dropFrom("firefox-x11-jpeg", {});
     EXPECT_FALSE(report.contains("asked XdndDirectSave0")) << report.toStdString();
-    EXPECT_EQ(folderContents(), std::vector<std::string>{"Flower-001.png"});
+    EXPECT_EQ(folderNames(folder), std::vector<std::string>{"Flower-001.png"});
 }
 
 TEST_F(XdsDrop, ChromiumHandsTheOriginalOverWithoutDirectSave)
@@ -212,7 +201,7 @@ TEST_F(XdsDrop, ChromiumHandsTheOriginalOverWithoutDirectSave)
     const QString report = dropFrom("chromium-x11-jpeg", {"--xds-name", "", "--xds-answer", "F"});
     EXPECT_EQ(target->formats, formatNames(recordedDrop("chromium-x11-jpeg")));
     EXPECT_FALSE(report.contains("asked XdndDirectSave0")) << report.toStdString();
-    EXPECT_EQ(folderContents(), std::vector<std::string>{"Flower-001.jpg"});
+    EXPECT_EQ(folderNames(folder), std::vector<std::string>{"Flower-001.jpg"});
     EXPECT_EQ(readFile(folder + "/Flower-001.jpg"), readFile(fixture("originals/kitten.jpg")));
 }
 
