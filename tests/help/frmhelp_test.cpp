@@ -2,6 +2,7 @@
 #include "frmhelp.h"
 #include "helpmetrics.h"
 #include "helptopics.h"
+#include "tests/support/windowprobe.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -163,7 +164,7 @@ private:
     }
     QListWidget *list() const { return m_window->findChild<QListWidget *>(QStringLiteral("lstTopics")); }
     QPlainTextEdit *textBox() const { return m_window->findChild<QPlainTextEdit *>(QStringLiteral("txtHelp")); }
-    int px(double twips) const { return qRound(twips * m_window->logicalDpiX() / 1440.0); }
+    int px(double twips) const { return pixels(*m_window, twips); }
 
     void clickEntry(int row)
     {

@@ -1,5 +1,6 @@
 #include "frmoptions.h"
 #include "optionstestbed.h"
+#include "tests/support/windowprobe.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -56,7 +57,6 @@ private:
     {
         QTest::mouseClick(box(name), Qt::LeftButton, {}, QPoint(6, box(name)->height() / 2));
     }
-    int pixels(int twips) const { return qRound(twips * m_window->logicalDpiX() / 1440.0); }
 
     std::unique_ptr<OptionsTestBed> m_bed;
     QPointer<frmOptions> m_window;
@@ -110,7 +110,7 @@ void OptionsTest::loadsEveryControlFromOptions()
     for (int i = 0; i < size->count(); ++i)
         names << size->itemText(i);
     QCOMPARE(names, (QStringList{"TINY", "SMALL", "MEDIUM", "LARGE", "JUMBO"}));
-    QCOMPARE(child<QFrame>("picSize")->size(), QSize(pixels(700), pixels(700)));
+    QCOMPARE(child<QFrame>("picSize")->size(), QSize(pixels(*m_window, 700), pixels(*m_window, 700)));
     QVERIFY(child<QLabel>("lblHelpTitle")->text().isEmpty());
     QVERIFY(child<QLabel>("lblHelp")->text().isEmpty());
     QCOMPARE(child<QAction>("mnuRestoreDefaults")->text(), QStringLiteral("Restore Defaults"));
@@ -138,7 +138,7 @@ void OptionsTest::pickingASizeResizesThePreviewOnly()
     QTest::keyClick(size, Qt::Key_Down);
     QTest::keyClick(size, Qt::Key_Down);
     QCOMPARE(size->currentText(), QStringLiteral("JUMBO"));
-    QCOMPARE(child<QFrame>("picSize")->size(), QSize(pixels(1300), pixels(1300)));
+    QCOMPARE(child<QFrame>("picSize")->size(), QSize(pixels(*m_window, 1300), pixels(*m_window, 1300)));
     QCOMPARE(m_bed->globals.options.SpotSize, 700);
     QCOMPARE(m_bed->optionsFile(), std::string("<missing>"));
 
@@ -156,7 +156,7 @@ void OptionsTest::typingASizeChangesNothing()
     QTest::keyClicks(size->lineEdit(), "TINY");
     QTest::keyClick(size->lineEdit(), Qt::Key_Return); // a typed name and Enter is no choice either
     QTest::keyClick(size, Qt::Key_Enter);
-    QCOMPARE(child<QFrame>("picSize")->size(), QSize(pixels(700), pixels(700)));
+    QCOMPARE(child<QFrame>("picSize")->size(), QSize(pixels(*m_window, 700), pixels(*m_window, 700)));
     click("cmdSave");
     QCOMPARE(m_bed->globals.options.SpotSize, 700);
     QCOMPARE(size->count(), 5);
