@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
+class FolderPicker;
 class QAction;
 class QComboBox;
-class QFileSystemModel;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -39,11 +39,10 @@ private:
     void fillDrives();
     void layOutWindow();
     void loadFromInstallPath();
-    void showDrive(const QString &root);
     void driveChanged(int index);
     void folderChanged();
     void accept();
 
     QLineEdit &m_installPath;
-    QFileSystemModel *m_folders;
+    FolderPicker *m_picker;
 };

@@ -3,20 +3,17 @@
 #include <QDialog>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
 class ColorPicker;
 class ColorSwatch;
 class DropSpotReceiver;
-class FolderIconProvider;
+class FolderPicker;
 class MessageBoxes;
 class QComboBox;
-class QFileSystemModel;
 class QLineEdit;
 class QPushButton;
 class QTreeView;
-class VolumeFolderFilter;
 
 /// The drop spot editor ("Configure Drop Spot"): one spot's folder, chosen with the volume
 /// list and the folder tree, and its colour. OK hands both to the list editor. Made with
@@ -29,7 +26,6 @@ class frmConfigureDropSpot final : public QDialog
 public:
     frmConfigureDropSpot(DropSpotReceiver &list, MessageBoxes &messages, ColorPicker &picker,
                          QWidget *parent = nullptr);
-    ~frmConfigureDropSpot() override;
 
     /// Prepares a new spot: red, folder and lists as loaded. OK appends a row.
     void SetForNewSpot();
@@ -51,22 +47,16 @@ private:
     void fillDrives();
 
     void Drive1_Change();
-    void Dir1_Change(const QModelIndex &current);
+    void Dir1_Change(const QString &folder);
     void PicColor_Click();
     void cmdOK_Click();
 
     bool pointDirAtDrive(const QString &root);
-    bool pointDirAt(const QString &folder);
-    void selectDrive(const QString &root);
-    int driveIndexFor(const QString &folder) const;
-    void scrollToCurrent(const QString &loadedFolder);
 
     DropSpotReceiver &m_list;
     MessageBoxes &m_messages;
     ColorPicker &m_picker;
-    std::unique_ptr<FolderIconProvider> m_icons; ///< outlives the model, which only borrows it
-    QFileSystemModel *m_folders = nullptr;
-    VolumeFolderFilter *m_volume = nullptr;
+    FolderPicker *m_folderPicker = nullptr;
     bool m_NewSpot = false;
     QString m_StartDrive;
     std::string m_folder; ///< the folder shown in txtFolder, as the program's 8-bit text

@@ -1,4 +1,4 @@
-#include "foldericonprovider.h"
+#include "desktop/widgets/foldericonprovider.h"
 
 #include <QFileInfo>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "volumefolderfilter.h"
+#include "desktop/widgets/volumefolderfilter.h"
 
 #include <QFileSystemModel>
 
