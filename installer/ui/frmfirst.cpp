@@ -3,38 +3,30 @@
 #include "appfunctions.h"
 #include "frmsecond.h"
 #include "installerartwork.h"
-#include "pagebusy.h"
 #include "paths.h"
 #include "qtext.h"
 #include "qtwidgetext.h"
 #include "wizardsteps.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 frmFirst::frmFirst(SetupSession &session, QWidget *parent)
-    : QWidget(parent), frameBanner(new QFrame(this)),
+    : SetupPage(session, "frmFirst", InstallerCaption, parent), frameBanner(new QFrame(this)),
       Label1(new QLabel(QStringLiteral("Install Powered By Tallowmere Software"), frameBanner)),
       Image1(new QLabel(this)),
       lblWizzard(new QLabel(QStringLiteral("This wizzard will guide you through the installation."), this)),
-      lblMain(new QLabel(QStringLiteral("You are about to install.  "), this)),
-      cmdContinue(new QPushButton(QStringLiteral("Continue >"), this)),
-      cmdCancel(new QPushButton(QStringLiteral("Cancel"), this)), m_session(session)
+      lblMain(new QLabel(QStringLiteral("You are about to install.  "), this)), m_session(session)
 {
-    setObjectName(QStringLiteral("frmFirst"));
-    setWindowTitle(QStringLiteral("Tallowmere Installer"));
+    addContinueCancel();
     frameBanner->setObjectName(QStringLiteral("frameBanner"));
     Label1->setObjectName(QStringLiteral("Label1"));
     Image1->setObjectName(QStringLiteral("Image1"));
     lblWizzard->setObjectName(QStringLiteral("lblWizzard"));
     lblMain->setObjectName(QStringLiteral("lblMain"));
-    cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     buildBanner();
     layOutPage();
 
@@ -45,7 +37,6 @@ frmFirst::frmFirst(SetupSession &session, QWidget *parent)
     globals.InstallList = {std::string()};
 
     connect(cmdContinue, &QPushButton::clicked, this, &frmFirst::continueToOptions);
-    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void frmFirst::buildBanner()
@@ -69,9 +60,6 @@ void frmFirst::layOutPage()
     mainFont.setBold(true);
     lblMain->setFont(mainFont);
     lblWizzard->setWordWrap(true);
-    cmdContinue->setDefault(true);
-    for (QPushButton *button : {cmdContinue, cmdCancel})
-        button->setMinimumWidth(100);
 
     auto *words = new QVBoxLayout;
     words->setSpacing(12);
@@ -84,12 +72,9 @@ void frmFirst::layOutPage()
     middle->addWidget(Image1);
     middle->addLayout(words, 1);
 
-    auto *buttons = new QHBoxLayout;
+    QHBoxLayout *buttons = newButtonRow();
     buttons->setContentsMargins(24, 0, 24, 20);
     buttons->setSpacing(8);
-    buttons->addStretch();
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdContinue);
 
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
@@ -97,16 +82,8 @@ void frmFirst::layOutPage()
     page->addWidget(frameBanner);
     page->addLayout(middle, 1);
     page->addLayout(buttons);
-    setFixedSize(560, 310);
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
-}
-
-void frmFirst::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (m_session.pageShown)
-        m_session.pageShown(this);
+    setFixedSize(WizardPageSize);
+    centreOnScreen();
 }
 
 void frmFirst::LoadSystemFolders()
@@ -126,32 +103,18 @@ void frmFirst::EnsureInstallerRequirements()
 
 void frmFirst::continueToOptions()
 {
-    if (m_busy)
-        return;
-    bool ready = false;
-    {
-        PageBusy busy(m_busy, {cmdContinue, cmdCancel});
+    // Moving on leaves this page; a failed check has told the user why, and Setup ends.
+    runContinue([this] {
         LoadSystemFolders();
-        ready = EnsureFileSystemObject();
-        if (ready) {
-            EnsureInstallerRequirements();
-            ready = TestWriteRights(m_session.desktop, m_session.installerFolder);
-        }
-        if (ready) {
+        if (!EnsureFileSystemObject())
+            return true;
+        EnsureInstallerRequirements();
+        if (TestWriteRights(m_session.desktop, m_session.installerFolder)) {
             auto *options = new frmSecond(m_session);
             options->setAttribute(Qt::WA_DeleteOnClose);
             options->move(pos());
             options->show();
         }
-    }
-    // Moving on leaves this page; a failed check has told the user why, and Setup ends.
-    close();
-}
-
-void frmFirst::closeEvent(QCloseEvent *event)
-{
-    if (m_busy)
-        event->ignore();
-    else
-        QWidget::closeEvent(event);
+        return true;
+    });
 }

@@ -1,18 +1,15 @@
 #pragma once
 
-#include "setupsession.h"
-
-#include <QWidget>
+#include "installer/ui/setuppage.h"
 
 class QFrame;
 class QLabel;
-class QPushButton;
 
 /// The welcome page. Its Continue prepares the machine: it looks up the known folders,
 /// makes sure the file-system service and the installer's shared components are there
 /// and that the installer may write in its own folder, then opens the options page.
 /// Either check may instead end Setup with a message.
-class frmFirst final : public QWidget
+class frmFirst final : public SetupPage
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmFirst)
@@ -28,12 +25,6 @@ public:
     QLabel *Image1;
     QLabel *lblWizzard;
     QLabel *lblMain;
-    QPushButton *cmdContinue;
-    QPushButton *cmdCancel;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildBanner();
@@ -43,5 +34,4 @@ private:
     void continueToOptions();
 
     SetupSession &m_session;
-    bool m_busy = false;
 };

@@ -2,12 +2,10 @@
 
 #include "frmfirst.h"
 #include "licenseagreement.h"
-#include "pagebusy.h"
 #include "qtext.h"
 #include "qtwidgetext.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -27,21 +25,17 @@ constexpr int ButtonWidth = 1500;
 } // namespace
 
 frmLicense::frmLicense(SetupSession &session, QWidget *parent)
-    : QWidget(parent),
+    : SetupPage(session, "frmLicense", "End-User License", parent),
       lblTop(new QLabel(QStringLiteral("Please read the License Agreement before continuing..."), this)),
       txtLicense(new QPlainTextEdit(this)),
       chkAccept(new QCheckBox(QStringLiteral("I have read and accept all parts of the license agreement."), this)),
-      lblCheckLeft(new QLabel(this)), cmdContinue(new QPushButton(QStringLiteral("Continue >"), this)),
-      cmdCancel(new QPushButton(QStringLiteral("Cancel"), this)), m_session(session)
+      lblCheckLeft(new QLabel(this)), m_session(session)
 {
-    setObjectName(QStringLiteral("frmLicense"));
-    setWindowTitle(QStringLiteral("End-User License"));
+    addContinueCancel();
     lblTop->setObjectName(QStringLiteral("lblTop"));
     txtLicense->setObjectName(QStringLiteral("txtLicense"));
     chkAccept->setObjectName(QStringLiteral("chkAccept"));
     lblCheckLeft->setObjectName(QStringLiteral("lblCheckLeft"));
-    cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     QFont topFont = lblTop->font();
     topFont.setBold(true);
@@ -50,7 +44,6 @@ frmLicense::frmLicense(SetupSession &session, QWidget *parent)
     txtLicense->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtLicense->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     cmdContinue->setVisible(false);
-    cmdContinue->setDefault(true);
 
     // The agreement is built here, not read from a file; its lines end in CR LF, which
     // the text box shows as plain line breaks.
@@ -70,7 +63,6 @@ frmLicense::frmLicense(SetupSession &session, QWidget *parent)
 
     connect(chkAccept, &QCheckBox::toggled, cmdContinue, &QWidget::setVisible);
     connect(cmdContinue, &QPushButton::clicked, this, &frmLicense::continueToWelcome);
-    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     placeOnScreen();
 }
 
@@ -94,9 +86,7 @@ void frmLicense::placeOnScreen()
 
 void frmLicense::showEvent(QShowEvent *event)
 {
-    QWidget::showEvent(event);
-    if (m_session.pageShown)
-        m_session.pageShown(this);
+    SetupPage::showEvent(event);
     fitWithFrame();
 }
 
@@ -141,25 +131,17 @@ void frmLicense::layOutControls()
 
 void frmLicense::continueToWelcome()
 {
-    if (m_busy)
-        return;
-    {
-        PageBusy busy(m_busy, {cmdContinue, cmdCancel});
+    runContinue([this] {
         hide();
         m_session.desktop.pump.yieldTimes(3);
         auto *welcome = new frmFirst(m_session);
         welcome->setAttribute(Qt::WA_DeleteOnClose);
         welcome->show();
-    }
-    close();
+        return true;
+    });
 }
 
-void frmLicense::closeEvent(QCloseEvent *event)
+void frmLicense::leavePage()
 {
-    if (m_busy) {
-        event->ignore();
-        return;
-    }
     txtLicense->clear();
-    QWidget::closeEvent(event);
 }

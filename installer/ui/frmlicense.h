@@ -1,17 +1,14 @@
 #pragma once
 
-#include "setupsession.h"
-
-#include <QWidget>
+#include "installer/ui/setuppage.h"
 
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
-class QPushButton;
 
 /// The first page of Setup: the end-user licence agreement. The only way on is to tick
 /// the acceptance box, which brings up Continue.
-class frmLicense final : public QWidget
+class frmLicense final : public SetupPage
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLicense)
@@ -23,14 +20,12 @@ public:
     QPlainTextEdit *txtLicense;
     QCheckBox *chkAccept;
     QLabel *lblCheckLeft;
-    QPushButton *cmdContinue;
-    QPushButton *cmdCancel;
 
 protected:
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    void leavePage() override;
 
 private:
     void placeOnScreen();
@@ -39,6 +34,5 @@ private:
     void continueToWelcome();
 
     SetupSession &m_session;
-    bool m_busy = false;
     bool m_framed = false;
 };

@@ -2,10 +2,8 @@
 
 #include "frmbrowsefolders.h"
 #include "frmthird.h"
-#include "pagebusy.h"
 #include "qtext.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -50,7 +48,8 @@ ShortcutChoice chosen(const QRadioButton *allUsers, const QRadioButton *thisUser
 } // namespace
 
 frmSecond::frmSecond(SetupSession &session, QWidget *parent)
-    : QWidget(parent), frameDesktop(new QGroupBox(QStringLiteral("Create Desktop Icon"), this)),
+    : SetupPage(session, "frmSecond", InstallerCaption, parent),
+      frameDesktop(new QGroupBox(QStringLiteral("Create Desktop Icon"), this)),
       optIconAllUsers(option("optIconAllUsers", QStringLiteral("All Users"), frameDesktop)),
       optIconThisUser(option("optIconThisUser", QStringLiteral("This User Only"), frameDesktop)),
       optIconNone(option("optIconNone", QStringLiteral("Do not add a Desktop Icon"), frameDesktop)),
@@ -60,26 +59,20 @@ frmSecond::frmSecond(SetupSession &session, QWidget *parent)
       optStartNone(option("optStartNone", QStringLiteral("Do not add to the Start Menu"), frameStartMenu)),
       frameInstallPath(new QGroupBox(QStringLiteral("Installation Folder"), this)),
       txtInstallPath(new QLineEdit(QStringLiteral("C:\\Program Files"), frameInstallPath)),
-      cmdBrowse(new QPushButton(QStringLiteral("..."), frameInstallPath)),
-      cmdContinue(new QPushButton(QStringLiteral("Continue >"), this)),
-      cmdCancel(new QPushButton(QStringLiteral("Cancel"), this)), m_session(session)
+      cmdBrowse(new QPushButton(QStringLiteral("..."), frameInstallPath)), m_session(session)
 {
-    setObjectName(QStringLiteral("frmSecond"));
-    setWindowTitle(QStringLiteral("Tallowmere Installer"));
+    addContinueCancel();
     frameDesktop->setObjectName(QStringLiteral("frameDesktop"));
     frameStartMenu->setObjectName(QStringLiteral("frameStartMenu"));
     frameInstallPath->setObjectName(QStringLiteral("frameInstallPath"));
     txtInstallPath->setObjectName(QStringLiteral("txtInstallPath"));
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
-    cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     layOutPage();
 
     connect(txtInstallPath, &QLineEdit::textChanged, this, &frmSecond::installPathChanged);
     connect(txtInstallPath, &QLineEdit::editingFinished, this, &frmSecond::finishTyping);
     connect(cmdBrowse, &QPushButton::clicked, this, &frmSecond::browse);
     connect(cmdContinue, &QPushButton::clicked, this, &frmSecond::continueToInstall);
-    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
 
     SetDefaultInstallPath();
     SetShortcutOptions();
@@ -100,22 +93,14 @@ void frmSecond::layOutPage()
     shortcuts->addWidget(frameStartMenu, 1);
     shortcuts->addWidget(frameDesktop, 1);
 
-    cmdContinue->setDefault(true);
-    for (QPushButton *button : {cmdContinue, cmdCancel})
-        button->setMinimumWidth(100);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdContinue);
-
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(20, 18, 20, 20);
     page->setSpacing(14);
     page->addWidget(frameInstallPath);
     page->addLayout(shortcuts);
     page->addStretch();
-    page->addLayout(buttons);
-    setFixedSize(560, 310);
+    page->addLayout(newButtonRow());
+    setFixedSize(WizardPageSize);
 }
 
 void frmSecond::SetDefaultInstallPath()
@@ -177,20 +162,19 @@ void frmSecond::browse()
 
 void frmSecond::continueToInstall()
 {
-    if (m_busy)
-        return;
-    {
-        PageBusy busy(m_busy, {cmdContinue, cmdCancel, cmdBrowse});
-        if (m_browser)
-            m_browser->close();
-        finishTyping();
-        if (!AcceptInstallPath(m_session.globals, m_session.desktop, fromQt(txtInstallPath->text())))
-            return;
-        SaveShortcutOptions();
-        install();
-    }
-    close();
-    if (m_session.installEnded)
+    const bool installed = runContinue(
+        [this] {
+            if (m_browser)
+                m_browser->close();
+            finishTyping();
+            if (!AcceptInstallPath(m_session.globals, m_session.desktop, fromQt(txtInstallPath->text())))
+                return false;
+            SaveShortcutOptions();
+            install();
+            return true;
+        },
+        {cmdBrowse});
+    if (installed && m_session.installEnded)
         m_session.installEnded();
 }
 
@@ -208,20 +192,8 @@ void frmSecond::install()
     progress->StartInstall();
 }
 
-void frmSecond::showEvent(QShowEvent *event)
+void frmSecond::leavePage()
 {
-    QWidget::showEvent(event);
-    if (m_session.pageShown)
-        m_session.pageShown(this);
-}
-
-void frmSecond::closeEvent(QCloseEvent *event)
-{
-    if (m_busy) {
-        event->ignore();
-        return;
-    }
     if (m_browser)
         m_browser->close();
-    QWidget::closeEvent(event);
 }

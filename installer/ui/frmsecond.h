@@ -1,10 +1,9 @@
 #pragma once
 
-#include "setupsession.h"
+#include "installer/ui/setuppage.h"
 #include "wizardsteps.h"
 
 #include <QPointer>
-#include <QWidget>
 
 class QGroupBox;
 class QLineEdit;
@@ -15,7 +14,7 @@ class frmBrowseFolders;
 /// The options page: the installation folder, which always ends in a folder named after
 /// the product, and where to put the Start-menu and desktop shortcuts. Its Continue
 /// creates the folder and hands over to the install.
-class frmSecond final : public QWidget
+class frmSecond final : public SetupPage
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmSecond)
@@ -34,12 +33,9 @@ public:
     QGroupBox *frameInstallPath;
     QLineEdit *txtInstallPath;
     QPushButton *cmdBrowse;
-    QPushButton *cmdContinue;
-    QPushButton *cmdCancel;
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    void leavePage() override;
 
 private:
     void layOutPage();
@@ -54,5 +50,4 @@ private:
 
     SetupSession &m_session;
     QPointer<frmBrowseFolders> m_browser;
-    bool m_busy = false;
 };

@@ -4,21 +4,17 @@
 #include "qtext.h"
 #include "qtwidgetext.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
 
 frmThird::frmThird(Globals &globals, Desktop &desktop, SharedComponents &components, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : SetupPage("frmThird", InstallerCaption, parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       frameStatus(new QGroupBox(QStringLiteral("Status"), this)),
       lblStatus(new QLabel(QStringLiteral("Initalizing..."), frameStatus)),
       frameProgress(new QGroupBox(QStringLiteral("Progress"), this)), Picture1(nullptr), Picture2(nullptr),
       m_pump(desktop.pump), m_install{globals, desktop, components, *this}
 {
-    setObjectName(QStringLiteral("frmThird"));
-    setWindowTitle(QStringLiteral("Tallowmere Installer"));
     frameStatus->setObjectName(QStringLiteral("frameStatus"));
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     frameProgress->setObjectName(QStringLiteral("frameProgress"));
@@ -33,8 +29,7 @@ frmThird::frmThird(Globals &globals, Desktop &desktop, SharedComponents &compone
     layout->addWidget(frameStatus);
     layout->addWidget(frameProgress);
     setFixedSize(sizeHint());
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 void frmThird::buildProgressBar()
@@ -81,7 +76,9 @@ std::int32_t frmThird::ScrollBarPercent() const
 
 void frmThird::StartInstall()
 {
-    m_installing = true;
+    // There is no way to cancel an install half done: the window refuses to close until
+    // the install closes it.
+    setBusy(true);
     ::StartInstall(m_install);
 }
 
@@ -95,15 +92,6 @@ void frmThird::FormatAndCreateIcon(const std::string &m_TargetFolder, const std:
 void frmThird::FinishScrollingProgressBar()
 {
     ::FinishScrollingProgressBar(m_install);
-}
-
-void frmThird::closeEvent(QCloseEvent *event)
-{
-    // There is no way to cancel an install half done.
-    if (m_installing)
-        event->ignore();
-    else
-        QWidget::closeEvent(event);
 }
 
 void frmThird::showBusyPointer()
@@ -126,7 +114,7 @@ void frmThird::showCompletionMessage(const CompletionMessage &message)
 
 void frmThird::closeWindow()
 {
-    m_installing = false;
+    setBusy(false);
     unsetCursor();
     close();
     emit installFinished();

@@ -2,11 +2,10 @@
 
 #include "desktop.h"
 #include "installengine.h"
+#include "installer/ui/setuppage.h"
 #include "progresswindow.h"
 #include "setupglobals.h"
 #include "sharedcomponents.h"
-
-#include <QWidget>
 
 class QGroupBox;
 class QLabel;
@@ -14,7 +13,7 @@ class QLabel;
 /// The progress window of the install: one status line and a progress bar made of a green
 /// track and a cover that moves right to uncover it. It has no buttons: once started, the
 /// install runs to its end.
-class frmThird final : public QWidget, public ProgressWindow
+class frmThird final : public SetupPage, public ProgressWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmThird)
@@ -46,9 +45,6 @@ signals:
     /// The install is over: the completion message has closed and the program was started.
     void installFinished();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     void showBusyPointer() override;
     void hideWindow() override;
@@ -60,5 +56,4 @@ private:
     EventPump &m_pump;
     InstallContext m_install;
     std::int32_t m_percent = 0;
-    bool m_installing = false;
 };
