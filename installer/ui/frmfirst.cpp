@@ -15,11 +15,11 @@
 #include <QVBoxLayout>
 
 frmFirst::frmFirst(SetupSession &session, QWidget *parent)
-    : SetupPage(session, "frmFirst", InstallerCaption, parent), frameBanner(new QFrame(this)),
+    : SetupPage(&session, "frmFirst", InstallerCaption, parent), frameBanner(new QFrame(this)),
       Label1(new QLabel(QStringLiteral("Install Powered By Tallowmere Software"), frameBanner)),
       Image1(new QLabel(this)),
       lblWizzard(new QLabel(QStringLiteral("This wizzard will guide you through the installation."), this)),
-      lblMain(new QLabel(QStringLiteral("You are about to install.  "), this)), m_session(session)
+      lblMain(new QLabel(QStringLiteral("You are about to install.  "), this))
 {
     addContinueCancel();
     frameBanner->setObjectName(QStringLiteral("frameBanner"));
@@ -30,10 +30,10 @@ frmFirst::frmFirst(SetupSession &session, QWidget *parent)
     buildBanner();
     layOutPage();
 
-    Globals &globals = m_session.globals;
+    Globals &globals = session.globals;
     lblMain->setText(QStringLiteral("You are about to install ") + QString::fromLatin1(ProductName));
-    globals.SupportFolder = Paths::join(m_session.installerFolder, "Support");
-    globals.WaitTimer = std::make_unique<clsWaitableTimer>(m_session.waitPlatform);
+    globals.SupportFolder = Paths::join(session.installerFolder, "Support");
+    globals.WaitTimer = std::make_unique<clsWaitableTimer>(session.waitPlatform);
     globals.InstallList = {std::string()};
 
     connect(cmdContinue, &QPushButton::clicked, this, &frmFirst::continueToOptions);
@@ -88,17 +88,17 @@ void frmFirst::layOutPage()
 
 void frmFirst::LoadSystemFolders()
 {
-    ::LoadSystemFolders(m_session.globals, m_session.desktop);
+    ::LoadSystemFolders(session().globals, session().desktop);
 }
 
 bool frmFirst::EnsureFileSystemObject()
 {
-    return ::EnsureFileSystemObject(m_session.globals, m_session.desktop, m_session.components);
+    return ::EnsureFileSystemObject(session().globals, session().desktop, session().components);
 }
 
 void frmFirst::EnsureInstallerRequirements()
 {
-    ::EnsureInstallerRequirements(m_session.globals, m_session.desktop, m_session.components);
+    ::EnsureInstallerRequirements(session().globals, session().desktop, session().components);
 }
 
 void frmFirst::continueToOptions()
@@ -109,8 +109,8 @@ void frmFirst::continueToOptions()
         if (!EnsureFileSystemObject())
             return true;
         EnsureInstallerRequirements();
-        if (TestWriteRights(m_session.desktop, m_session.installerFolder)) {
-            auto *options = new frmSecond(m_session);
+        if (TestWriteRights(session().desktop, session().installerFolder)) {
+            auto *options = new frmSecond(session());
             options->setAttribute(Qt::WA_DeleteOnClose);
             options->move(pos());
             options->show();

@@ -32,6 +32,4 @@ private:
     void LoadSystemFolders();
     bool EnsureFileSystemObject();
     void continueToOptions();
-
-    SetupSession &m_session;
 };

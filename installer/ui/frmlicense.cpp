@@ -25,11 +25,11 @@ constexpr int ButtonWidth = 1500;
 } // namespace
 
 frmLicense::frmLicense(SetupSession &session, QWidget *parent)
-    : SetupPage(session, "frmLicense", "End-User License", parent),
+    : SetupPage(&session, "frmLicense", "End-User License", parent),
       lblTop(new QLabel(QStringLiteral("Please read the License Agreement before continuing..."), this)),
       txtLicense(new QPlainTextEdit(this)),
       chkAccept(new QCheckBox(QStringLiteral("I have read and accept all parts of the license agreement."), this)),
-      lblCheckLeft(new QLabel(this)), m_session(session)
+      lblCheckLeft(new QLabel(this))
 {
     addContinueCancel();
     lblTop->setObjectName(QStringLiteral("lblTop"));
@@ -133,8 +133,8 @@ void frmLicense::continueToWelcome()
 {
     runContinue([this] {
         hide();
-        m_session.desktop.pump.yieldTimes(3);
-        auto *welcome = new frmFirst(m_session);
+        session().desktop.pump.yieldTimes(3);
+        auto *welcome = new frmFirst(session());
         welcome->setAttribute(Qt::WA_DeleteOnClose);
         welcome->show();
         return true;

@@ -33,6 +33,5 @@ private:
     void layOutControls();
     void continueToWelcome();
 
-    SetupSession &m_session;
     bool m_framed = false;
 };

@@ -48,7 +48,7 @@ ShortcutChoice chosen(const QRadioButton *allUsers, const QRadioButton *thisUser
 } // namespace
 
 frmSecond::frmSecond(SetupSession &session, QWidget *parent)
-    : SetupPage(session, "frmSecond", InstallerCaption, parent),
+    : SetupPage(&session, "frmSecond", InstallerCaption, parent),
       frameDesktop(new QGroupBox(QStringLiteral("Create Desktop Icon"), this)),
       optIconAllUsers(option("optIconAllUsers", QStringLiteral("All Users"), frameDesktop)),
       optIconThisUser(option("optIconThisUser", QStringLiteral("This User Only"), frameDesktop)),
@@ -59,7 +59,7 @@ frmSecond::frmSecond(SetupSession &session, QWidget *parent)
       optStartNone(option("optStartNone", QStringLiteral("Do not add to the Start Menu"), frameStartMenu)),
       frameInstallPath(new QGroupBox(QStringLiteral("Installation Folder"), this)),
       txtInstallPath(new QLineEdit(QStringLiteral("C:\\Program Files"), frameInstallPath)),
-      cmdBrowse(new QPushButton(QStringLiteral("..."), frameInstallPath)), m_session(session)
+      cmdBrowse(new QPushButton(QStringLiteral("..."), frameInstallPath))
 {
     addContinueCancel();
     frameDesktop->setObjectName(QStringLiteral("frameDesktop"));
@@ -105,16 +105,16 @@ void frmSecond::layOutPage()
 
 void frmSecond::SetDefaultInstallPath()
 {
-    txtInstallPath->setText(toQt(DefaultInstallPath(m_session.globals, m_session.installerFolder, m_session.desktop)));
+    txtInstallPath->setText(toQt(DefaultInstallPath(session().globals, session().installerFolder, session().desktop)));
 }
 
 void frmSecond::SetShortcutOptions()
 {
-    const ShortcutFrame start = StartMenuOptions(m_session.globals);
+    const ShortcutFrame start = StartMenuOptions(session().globals);
     optStartAllUsers->setEnabled(start.allUsersEnabled);
     optStartThisUser->setEnabled(start.thisUserEnabled);
     choose(start.preselected, optStartAllUsers, optStartThisUser, optStartNone);
-    const ShortcutFrame desktop = DesktopOptions(m_session.globals);
+    const ShortcutFrame desktop = DesktopOptions(session().globals);
     optIconAllUsers->setEnabled(desktop.allUsersEnabled);
     optIconThisUser->setEnabled(desktop.thisUserEnabled);
     choose(desktop.preselected, optIconAllUsers, optIconThisUser, optIconNone);
@@ -122,7 +122,7 @@ void frmSecond::SetShortcutOptions()
 
 void frmSecond::SaveShortcutOptions()
 {
-    SaveShortcutChoices(m_session.globals, chosen(optStartAllUsers, optStartThisUser),
+    SaveShortcutChoices(session().globals, chosen(optStartAllUsers, optStartThisUser),
                         chosen(optIconAllUsers, optIconThisUser));
 }
 
@@ -141,7 +141,7 @@ void frmSecond::installPathChanged(const QString &text)
 void frmSecond::finishTyping()
 {
     const std::string typed = TrimSpaces(fromQt(txtInstallPath->text()));
-    const std::string home = m_session.desktop.folders.homeFolder();
+    const std::string home = session().desktop.folders.homeFolder();
     const QString finished = toQt(InstallPathAfterChange(ExpandHome(typed, home)));
     if (finished != txtInstallPath->text())
         txtInstallPath->setText(finished);
@@ -167,27 +167,27 @@ void frmSecond::continueToInstall()
             if (m_browser)
                 m_browser->close();
             finishTyping();
-            if (!AcceptInstallPath(m_session.globals, m_session.desktop, fromQt(txtInstallPath->text())))
+            if (!AcceptInstallPath(session().globals, session().desktop, fromQt(txtInstallPath->text())))
                 return false;
             SaveShortcutOptions();
             install();
             return true;
         },
         {cmdBrowse});
-    if (installed && m_session.installEnded)
-        m_session.installEnded();
+    if (installed && session().installEnded)
+        session().installEnded();
 }
 
 void frmSecond::install()
 {
     setCursor(Qt::WaitCursor);
-    m_session.desktop.pump.yieldTimes(3);
+    session().desktop.pump.yieldTimes(3);
     hide();
-    auto *progress = new frmThird(m_session.globals, m_session.desktop, m_session.components);
+    auto *progress = new frmThird(session().globals, session().desktop, session().components);
     progress->setAttribute(Qt::WA_DeleteOnClose);
-    progress->setPacing(m_session.pacing);
+    progress->setPacing(session().pacing);
     progress->show();
-    m_session.desktop.pump.yieldTimes(6);
+    session().desktop.pump.yieldTimes(6);
     // Runs to the end of the install: the progress window has closed when it returns.
     progress->StartInstall();
 }

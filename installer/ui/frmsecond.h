@@ -48,6 +48,5 @@ private:
     void continueToInstall();
     void install();
 
-    SetupSession &m_session;
     QPointer<frmBrowseFolders> m_browser;
 };

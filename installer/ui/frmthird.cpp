@@ -9,7 +9,8 @@
 #include <QVBoxLayout>
 
 frmThird::frmThird(Globals &globals, Desktop &desktop, SharedComponents &components, QWidget *parent)
-    : SetupPage("frmThird", InstallerCaption, parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : SetupPage(nullptr, "frmThird", InstallerCaption, parent,
+                Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       frameStatus(new QGroupBox(QStringLiteral("Status"), this)),
       lblStatus(new QLabel(QStringLiteral("Initalizing..."), frameStatus)),
       frameProgress(new QGroupBox(QStringLiteral("Progress"), this)), Picture1(nullptr), Picture2(nullptr),

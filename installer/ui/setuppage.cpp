@@ -8,51 +8,9 @@
 
 #include <vector>
 
-namespace {
-
-// Holds a page busy while its Continue sequence runs. Both the flag and the buttons are
-// restored when the sequence ends, the buttons only should they still exist then.
-class PageBusy
-{
-public:
-    PageBusy(bool &busy, const std::vector<QPushButton *> &buttons) : m_busy(busy)
-    {
-        m_busy = true;
-        for (QPushButton *button : buttons) {
-            if (button->isEnabled()) {
-                m_buttons.emplace_back(button);
-                button->setEnabled(false);
-            }
-        }
-    }
-    ~PageBusy()
-    {
-        m_busy = false;
-        for (const QPointer<QPushButton> &button : m_buttons)
-            if (button)
-                button->setEnabled(true);
-    }
-    PageBusy(const PageBusy &) = delete;
-    PageBusy &operator=(const PageBusy &) = delete;
-
-private:
-    bool &m_busy;
-    std::vector<QPointer<QPushButton>> m_buttons;
-};
-
-} // namespace
-
-SetupPage::SetupPage(SetupSession &session, const char *name, const char *caption, QWidget *parent)
-    : SetupPage(name, caption, parent, {}, &session.pageShown)
-{}
-
-SetupPage::SetupPage(const char *name, const char *caption, QWidget *parent, Qt::WindowFlags flags)
-    : SetupPage(name, caption, parent, flags, nullptr)
-{}
-
-SetupPage::SetupPage(const char *name, const char *caption, QWidget *parent, Qt::WindowFlags flags,
-                     const std::function<void(QWidget *)> *pageShown)
-    : QWidget(parent, flags), m_pageShown(pageShown)
+SetupPage::SetupPage(SetupSession *session, const char *name, const char *caption, QWidget *parent,
+                     Qt::WindowFlags flags)
+    : QWidget(parent, flags), m_session(session)
 {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(QString::fromLatin1(caption));
@@ -89,13 +47,22 @@ bool SetupPage::runContinue(const std::function<bool()> &sequence, std::initiali
 {
     if (m_busy)
         return false;
-    bool leave = false;
-    {
-        std::vector<QPushButton *> buttons{cmdContinue, cmdCancel};
-        buttons.insert(buttons.end(), alsoDisabled);
-        PageBusy busy(m_busy, buttons);
-        leave = sequence();
+    std::vector<QPushButton *> buttons{cmdContinue, cmdCancel};
+    buttons.insert(buttons.end(), alsoDisabled);
+    std::vector<QPointer<QPushButton>> disabled;
+    for (QPushButton *button : buttons) {
+        if (button->isEnabled()) {
+            disabled.emplace_back(button);
+            button->setEnabled(false);
+        }
     }
+    m_busy = true;
+    const bool leave = sequence();
+    m_busy = false;
+    // Guarded pointers: a button deleted during the sequence is not touched again.
+    for (const QPointer<QPushButton> &button : disabled)
+        if (button)
+            button->setEnabled(true);
     if (leave)
         close();
     return leave;
@@ -104,8 +71,8 @@ bool SetupPage::runContinue(const std::function<bool()> &sequence, std::initiali
 void SetupPage::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_pageShown && *m_pageShown)
-        (*m_pageShown)(this);
+    if (m_session && m_session->pageShown)
+        m_session->pageShown(this);
 }
 
 void SetupPage::closeEvent(QCloseEvent *event)

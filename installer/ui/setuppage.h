@@ -31,10 +31,10 @@ public:
     QPushButton *cmdCancel = nullptr;
 
 protected:
-    /// A wizard page of the session, which is told each time the page appears.
-    SetupPage(SetupSession &session, const char *name, const char *caption, QWidget *parent);
-    /// A window of Setup that no page hands over to the session.
-    SetupPage(const char *name, const char *caption, QWidget *parent, Qt::WindowFlags flags);
+    /// A window named and captioned as given. The session, where there is one, is told each
+    /// time the window appears.
+    SetupPage(SetupSession *session, const char *name, const char *caption, QWidget *parent,
+              Qt::WindowFlags flags = {});
 
     /// Adds Continue, the default button, and Cancel, which closes the page. A page calls it
     /// once its own controls are made, so that the buttons come last in the tab order.
@@ -46,10 +46,12 @@ protected:
     /// Runs the page's Continue sequence, never twice at once: while it runs, the page's
     /// buttons (and the others given) are disabled, so that a second click during its pump
     /// rounds starts nothing, and the page refuses to close. The page closes afterwards
-    /// when the sequence returns true. Returns whether it closed.
+    /// when the sequence returns true. Returns that answer (false if one was running).
     bool runContinue(const std::function<bool()> &sequence, std::initializer_list<QPushButton *> alsoDisabled = {});
     /// Holds the page open (or lets it close again) outside a Continue sequence.
     void setBusy(bool busy) { m_busy = busy; }
+    /// The session of a wizard page (a window made without one has none).
+    SetupSession &session() const { return *m_session; }
 
     /// Called when the page is about to close for good, to let go of what it holds.
     virtual void leavePage() {}
@@ -58,9 +60,6 @@ protected:
     void closeEvent(QCloseEvent *event) final;
 
 private:
-    SetupPage(const char *name, const char *caption, QWidget *parent, Qt::WindowFlags flags,
-              const std::function<void(QWidget *)> *pageShown);
-
-    const std::function<void(QWidget *)> *m_pageShown;
+    SetupSession *m_session;
     bool m_busy = false;
 };
