@@ -1,6 +1,5 @@
 #include "frmdrop.h"
 
-#include "captionlabel.h"
 #include "conversions.h"
 #include "dialoghost.h"
 #include "dropflow.h"
@@ -12,6 +11,7 @@
 #include "shellprocedures.h"
 #include "spotcolor.h"
 #include "spotsquare.h"
+#include "toolbar/ui/toolbarcaption.h"
 #include "toolbarposition.h"
 
 #include <QApplication>
@@ -33,8 +33,7 @@ QColor spotColor(const std::string &text)
 } // namespace
 
 frmDrop::frmDrop(AppContext &app, DialogHost &dialogs)
-    : m_app(app), m_dialogs(dialogs), timerCaption(new QTimer(this)), m_captionLabel(new CaptionLabel(this)),
-      mnuPopUp(nullptr), m_drops(app, Downloader::installed())
+    : m_app(app), m_dialogs(dialogs), mnuPopUp(nullptr), m_drops(app, Downloader::installed())
 {
     setObjectName(QStringLiteral("frmDrop"));
     // A small caption bar with a close box only; the size is fixed below.
@@ -50,12 +49,7 @@ frmDrop::frmDrop(AppContext &app, DialogHost &dialogs)
     // wherever the window manager does not.
     for (const QKeySequence &keys : {QKeySequence(Qt::ALT | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
-    setCaption(QString());
-
-    timerCaption->setObjectName(QStringLiteral("timerCaption"));
-    timerCaption->setSingleShot(true);
-    timerCaption->setInterval(1000);
-    connect(timerCaption, &QTimer::timeout, this, [this] { setCaption(QString()); });
+    m_caption = new ToolbarCaption(this);
 
     buildMenu();
     addSquare(0)->resize(TwipsToPixels(500, logicalDpiX()), TwipsToPixels(500, logicalDpiY()));
@@ -169,46 +163,29 @@ int frmDrop::CurrentlySpotSize() const
 
 // ---- Caption ---------------------------------------------------------------------
 
-void frmDrop::setCaption(const QString &text)
+QString frmDrop::caption() const
 {
-    m_caption = text;
-    // With an empty title the window system would show the program's name instead.
-    setWindowTitle(text.isEmpty() ? QStringLiteral(" ") : text);
-    showCaptionLabel();
+    return m_caption->text();
 }
 
 bool frmDrop::captionFits(const QString &text) const
 {
-    // The window manager draws the caption in its own font, beside an icon and buttons
-    // each about as wide as the bar is high (a close box at least; some show more than
-    // asked for): a bold font of the window's size and three such squares are the estimate.
-    QFont bold = font();
-    bold.setBold(true);
-    const int bar = std::max(geometry().top() - frameGeometry().top(), QFontMetrics(bold).height() + 8);
-    const int room = frameGeometry().width() - 3 * bar - 8;
-    return QFontMetrics(bold).horizontalAdvance(text) <= room;
-}
-
-void frmDrop::showCaptionLabel()
-{
-    m_captionLabel->showBeside(isVisible() && !captionFits(m_caption) ? m_caption : QString(), frameGeometry());
+    return m_caption->fits(text);
 }
 
 void frmDrop::FlashCaption(const QString &message)
 {
-    setCaption(message);
-    timerCaption->start();
+    m_caption->flash(message);
 }
 
 void frmDrop::flashCaption(const std::string &message)
 {
-    FlashCaption(toQt(message));
+    m_caption->flash(toQt(message));
 }
 
 void frmDrop::showProgress(int done, int total)
 {
-    timerCaption->stop();
-    setCaption(done < total ? QStringLiteral("%1 of %2").arg(done).arg(total) : QString());
+    m_caption->showProgress(done, total);
 }
 
 // ---- Always on top -----------------------------------------------------------------
@@ -294,7 +271,7 @@ void frmDrop::closeEvent(QCloseEvent *event)
 
 void frmDrop::hideEvent(QHideEvent *event)
 {
-    m_captionLabel->hide();
+    m_caption->hideLabel();
     QWidget::hideEvent(event);
 }
 
@@ -308,8 +285,7 @@ void frmDrop::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     keepSizeWithFrame();
-    if (m_captionLabel->isVisible())
-        showCaptionLabel();
+    m_caption->followToolbar();
 }
 
 void frmDrop::resizeEvent(QResizeEvent *event)

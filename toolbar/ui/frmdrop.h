@@ -9,12 +9,11 @@
 
 #include <vector>
 
-class CaptionLabel;
 class DialogHost;
 class PopUpMenu;
 class QMimeData;
-class QTimer;
 class SpotSquare;
+class ToolbarCaption;
 
 /// The toolbar: a small always-on-top tool window with one coloured square per drop
 /// spot. Files dropped on a square are saved into its folder; a right-click opens the
@@ -46,7 +45,7 @@ public:
     int CurrentSquare() const { return m_currentSquare; }
 
     /// The caption as the program set it ("" when it shows nothing).
-    QString caption() const { return m_caption; }
+    QString caption() const;
 
     /// The squares and window size of the last layout, in twips.
     const ToolbarLayout &layoutTwips() const { return m_layout; }
@@ -74,8 +73,6 @@ private:
     QRect squareRect(const TwipsRect &square) const;
     QSize screenExtentTwips() const;
     void raiseAboveOthers();
-    void setCaption(const QString &text);
-    void showCaptionLabel();
     QString squareFolder(int square) const;
     SpotSquare *addSquare(int index);
 
@@ -89,12 +86,10 @@ private:
     AppContext &m_app;
     DialogHost &m_dialogs;
     std::vector<SpotSquare *> picSpot;
-    QTimer *timerCaption;
-    CaptionLabel *m_captionLabel;
+    ToolbarCaption *m_caption = nullptr;
     PopUpMenu *mnuPopUp;
     ToolbarLayout m_layout;
     QSize m_frameSize; ///< what frame and caption bar add to the client size, as last applied
-    QString m_caption;
     int m_currentSquare = 0;
     DropQueue m_drops;
 };
