@@ -265,9 +265,10 @@ void RoundTripTest::runTheUninstallerFromItsMenuEntry(const QString &closingMess
     QCOMPARE(uninstaller.exitCode(), 0);
 
     // The copy in the temporary folder does the removal and leaves the script, which deletes
-    // the copy once it has exited, then itself.
+    // the copy once it has exited, then itself, and last the hand-over folder they were in:
+    // until that is gone the temporary folder is not yet as it was.
     QTRY_VERIFY_WITH_TIMEOUT(readFile(m_uninstallTranscript).find("message: ") != std::string::npos, 30000);
-    QTRY_VERIFY_WITH_TIMEOUT(!fs::exists(m_paths.programInTemp()) && !fs::exists(m_paths.scriptInTemp()), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!fs::exists(m_paths.handOverFolder()), 15000);
     QCOMPARE(linesOf(m_uninstallTranscript),
              QStringList({"continue", "question: Are you sure you want to uninstall Stowlet?", closingMessage}));
 }
