@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QDeadlineTimer;
 class QLocalServer;
 class QLockFile;
 
@@ -38,7 +39,9 @@ signals:
     void anotherStart();
 
 private:
-    void askTheRunningToolbar();
+    void listen();
+    /// True when the running toolbar took the call.
+    bool askTheRunningToolbar(const QDeadlineTimer &deadline);
 
     QString m_lockPath;
     QString m_serverName;
