@@ -1,4 +1,4 @@
-#include "dropartwork.h"
+#include "assets/dropartwork.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -5,7 +5,7 @@
 // both icons scaled to the sizes desktops show them at; with --theme <folder> <name> the
 // drop in each of those sizes, laid out as an icon theme's folders.
 
-#include "dropartwork.h"
+#include "assets/dropartwork.h"
 
 #include <QDir>
 #include <QGuiApplication>

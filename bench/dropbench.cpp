@@ -4,9 +4,9 @@
 //   - one file of 512 MiB.
 // Usage: dropbench [work folder] (default: a folder under the system's temporary folder).
 
-#include "dropflow.h"
-#include "fakedesktop.h"
-#include "globals.h"
+#include "desktop/fake/fakedesktop.h"
+#include "toolbar/core/dropflow.h"
+#include "toolbar/core/globals.h"
 
 #include <chrono>
 #include <cstdio>
@@ -16,6 +16,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+using namespace toolbar;
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;

@@ -4,11 +4,11 @@
 // 8 x 200 ms of closing animation and 2000 ms of completion message: 7.8 seconds.
 // Usage: installbench [work folder]. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 
-#include "appfunctions.h"
-#include "fakedesktop.h"
-#include "frmthird.h"
-#include "platform.h"
-#include "programfiles.h"
+#include "desktop/fake/fakedesktop.h"
+#include "desktop/platform.h"
+#include "installer/core/appfunctions.h"
+#include "installer/core/programfiles.h"
+#include "installer/ui/frmthird.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,6 +17,8 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+
+using namespace setup;
 
 namespace fs = std::filesystem;
 

@@ -4,14 +4,16 @@
 //   startupprobe toolbar <program folder>
 //   startupprobe minimal
 
-#include "frmdrop.h"
-#include "stowletapp.h"
+#include "toolbar/ui/frmdrop.h"
+#include "toolbar/ui/stowletapp.h"
 
 #include <QApplication>
 #include <QWidget>
 
 #include <cstdio>
 #include <cstring>
+
+using namespace toolbar;
 
 namespace {
 int settleAndQuit(QWidget *shown)

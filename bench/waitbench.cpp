@@ -3,8 +3,8 @@
 // wait really lasted. A 1000 ms wait must use less than 20 ms of processor time.
 // Usage: waitbench [rounds] (default 5). Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 
-#include "clswaitabletimer.h"
-#include "platform.h"
+#include "common/clswaitabletimer.h"
+#include "desktop/platform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

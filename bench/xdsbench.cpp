@@ -5,11 +5,11 @@
 // without event handling from the drop until the picture is saved: target at most 50 ms.
 // Usage: xdsbench [rounds] (default 3). Needs an X display (scripts/bench.sh starts Xvfb).
 
-#include "dialoghost.h"
-#include "fakedesktop.h"
-#include "frmdrop.h"
-#include "platform.h"
-#include "spotsquare.h"
+#include "desktop/fake/fakedesktop.h"
+#include "desktop/platform.h"
+#include "toolbar/ui/dialoghost.h"
+#include "toolbar/ui/frmdrop.h"
+#include "toolbar/ui/spotsquare.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,6 +21,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+
+using namespace toolbar;
 
 namespace fs = std::filesystem;
 

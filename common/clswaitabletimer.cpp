@@ -1,6 +1,6 @@
-#include "clswaitabletimer.h"
+#include "common/clswaitabletimer.h"
 
-#include "localclock.h"
+#include "desktop/localclock.h"
 
 #include <cstdio>
 

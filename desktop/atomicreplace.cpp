@@ -1,4 +1,4 @@
-#include "atomicreplace.h"
+#include "desktop/atomicreplace.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "eventpump.h"
-#include "knownfolders.h"
-#include "messageboxes.h"
-#include "settingsstore.h"
-#include "shell.h"
-#include "shortcuts.h"
-#include "soundplayer.h"
+#include "desktop/eventpump.h"
+#include "desktop/knownfolders.h"
+#include "desktop/messageboxes.h"
+#include "desktop/settingsstore.h"
+#include "desktop/shell.h"
+#include "desktop/shortcuts.h"
+#include "desktop/soundplayer.h"
 
 /// The desktop services one program uses, handed around by reference. The services
 /// themselves are owned by main (or by a test).

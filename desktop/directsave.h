@@ -1,7 +1,7 @@
 #pragma once
 
-#include "directsavetransfer.h"
-#include "installable.h"
+#include "desktop/directsavetransfer.h"
+#include "desktop/installable.h"
 
 #include <functional>
 #include <memory>

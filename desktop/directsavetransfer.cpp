@@ -1,4 +1,4 @@
-#include "directsavetransfer.h"
+#include "desktop/directsavetransfer.h"
 
 #include <utility>
 

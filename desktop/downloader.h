@@ -1,6 +1,6 @@
 #pragma once
 
-#include "installable.h"
+#include "desktop/installable.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "filecopy.h"
+#include "desktop/filecopy.h"
 
-#include "atomicreplace.h"
-#include "paths.h"
+#include "desktop/atomicreplace.h"
+#include "desktop/paths.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "localclock.h"
+#include "desktop/localclock.h"
 
 std::tm LocalTimeNow()
 {

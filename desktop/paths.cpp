@@ -1,4 +1,4 @@
-#include "paths.h"
+#include "desktop/paths.h"
 
 #include <cwchar>
 #include <filesystem>

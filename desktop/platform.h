@@ -1,8 +1,8 @@
 #pragma once
 
-#include "desktop.h"
-#include "messagewait.h"
-#include "sharedcomponents.h"
+#include "desktop/desktop.h"
+#include "desktop/messagewait.h"
+#include "desktop/sharedcomponents.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
-#include "shellprocedures.h"
+#include "desktop/shellprocedures.h"
 
-#include "paths.h"
-#include "platformnames.h"
+#include "desktop/paths.h"
+#include "desktop/platformnames.h"
 
 #include <algorithm>
 #include <cctype>

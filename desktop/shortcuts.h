@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell.h"
+#include "desktop/shell.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "textfile.h"
+#include "desktop/textfile.h"
 
-#include "atomicreplace.h"
+#include "desktop/atomicreplace.h"
 
 #include <filesystem>
 #include <fstream>

@@ -4,11 +4,13 @@
 // texts and picture bytes are reachable. Every item must name a file or carry content,
 // and nothing may be read outside the input.
 
-#include "dropitems.h"
+#include "toolbar/core/dropitems.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+
+using namespace toolbar;
 
 namespace {
 MimeFormats parseFormats(const std::uint8_t *data, std::size_t size)

@@ -1,11 +1,13 @@
 // Reads arbitrary bytes as the install log, as the uninstaller does: every line is
 // classified and the installation folder looked up. No crash, no hang, whatever the log.
 
-#include "fuzzfolder.h"
-#include "installlog.h"
+#include "fuzz/fuzzfolder.h"
+#include "uninstaller/core/installlog.h"
 
 #include <cstdint>
 #include <cstdlib>
+
+using namespace uninstall;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -3,12 +3,14 @@
 // number pads to text like "0-5", which no longer reads as that number; such text never
 // becomes a sequence number, since the name details dialog turns it into "000".)
 
-#include "conversions.h"
-#include "naming.h"
+#include "toolbar/core/conversions.h"
+#include "toolbar/core/naming.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+
+using namespace toolbar;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,12 +1,14 @@
 // Reads arbitrary bytes as DropOptions.txt. Whatever the file holds, loading must not
 // crash, and what was loaded must survive a save and a reload unchanged.
 
-#include "datafiles.h"
-#include "fakedesktop.h"
-#include "fuzzfolder.h"
+#include "desktop/fake/fakedesktop.h"
+#include "fuzz/fuzzfolder.h"
+#include "toolbar/core/datafiles.h"
 
 #include <cstdint>
 #include <cstdlib>
+
+using namespace toolbar;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,13 +1,15 @@
 // Reads arbitrary bytes as SpotData.txt. The spot list must always hold at least one spot
 // with a folder and a numeric colour.
 
-#include "conversions.h"
-#include "datafiles.h"
-#include "fakedesktop.h"
-#include "fuzzfolder.h"
+#include "desktop/fake/fakedesktop.h"
+#include "fuzz/fuzzfolder.h"
+#include "toolbar/core/conversions.h"
+#include "toolbar/core/datafiles.h"
 
 #include <cstdint>
 #include <cstdlib>
+
+using namespace toolbar;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -2,7 +2,7 @@
 // output. The licence is the agreement Setup shows, taken from the same code, so the two
 // can never say different things.
 
-#include "licenseagreement.h"
+#include "installer/core/licenseagreement.h"
 
 #include <iostream>
 #include <sstream>

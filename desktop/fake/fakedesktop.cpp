@@ -1,6 +1,6 @@
-#include "fakedesktop.h"
+#include "desktop/fake/fakedesktop.h"
 
-#include "textfile.h"
+#include "desktop/textfile.h"
 
 FakeDesktop::FakeDesktop() : m_desktop{*this, *this, *this, *this, *this, *this, *this} {}
 

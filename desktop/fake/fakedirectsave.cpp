@@ -1,6 +1,6 @@
-#include "fakedirectsave.h"
+#include "desktop/fake/fakedirectsave.h"
 
-#include "filecopy.h"
+#include "desktop/filecopy.h"
 
 #include <cstdio>
 #include <fstream>

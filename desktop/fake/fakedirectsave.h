@@ -1,6 +1,6 @@
 #pragma once
 
-#include "directsave.h"
+#include "desktop/directsave.h"
 
 #include <memory>
 #include <string>

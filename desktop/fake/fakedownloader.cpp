@@ -1,4 +1,4 @@
-#include "fakedownloader.h"
+#include "desktop/fake/fakedownloader.h"
 
 #include <fstream>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messagewait.h"
+#include "desktop/messagewait.h"
 
 #include <cstdint>
 #include <deque>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sharedcomponents.h"
+#include "desktop/sharedcomponents.h"
 
 #include <deque>
 #include <string>

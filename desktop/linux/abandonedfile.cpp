@@ -1,6 +1,6 @@
-#include "abandonedfile.h"
+#include "desktop/linux/abandonedfile.h"
 
-#include "paths.h"
+#include "desktop/paths.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

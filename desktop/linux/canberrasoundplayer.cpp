@@ -1,4 +1,4 @@
-#include "canberrasoundplayer.h"
+#include "desktop/linux/canberrasoundplayer.h"
 
 #include <canberra.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "soundplayer.h"
+#include "desktop/soundplayer.h"
 
 struct ca_context;
 

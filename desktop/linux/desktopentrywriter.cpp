@@ -1,7 +1,7 @@
-#include "desktopentrywriter.h"
+#include "desktop/linux/desktopentrywriter.h"
 
-#include "paths.h"
-#include "textfile.h"
+#include "desktop/paths.h"
+#include "desktop/textfile.h"
 
 #include <filesystem>
 

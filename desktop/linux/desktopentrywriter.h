@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shortcuts.h"
+#include "desktop/shortcuts.h"
 
 /// Shortcuts as freedesktop desktop entries (".desktop" files), made executable so that
 /// file managers trust them.

@@ -1,6 +1,6 @@
-#include "filewritewatch.h"
+#include "desktop/linux/filewritewatch.h"
 
-#include "paths.h"
+#include "desktop/paths.h"
 
 #include <QSocketNotifier>
 #include <QTimer>

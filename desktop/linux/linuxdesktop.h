@@ -1,15 +1,15 @@
 #pragma once
 
-#include "canberrasoundplayer.h"
-#include "desktop.h"
-#include "desktopentrywriter.h"
-#include "qtdownloader.h"
-#include "qteventpump.h"
-#include "qtknownfolders.h"
-#include "qtmessageboxes.h"
-#include "qtsettingsstore.h"
-#include "qtshell.h"
-#include "x11directsave.h"
+#include "desktop/desktop.h"
+#include "desktop/linux/canberrasoundplayer.h"
+#include "desktop/linux/desktopentrywriter.h"
+#include "desktop/linux/qtdownloader.h"
+#include "desktop/linux/qteventpump.h"
+#include "desktop/linux/qtknownfolders.h"
+#include "desktop/linux/qtmessageboxes.h"
+#include "desktop/linux/qtsettingsstore.h"
+#include "desktop/linux/qtshell.h"
+#include "desktop/linux/x11directsave.h"
 
 /// Owns the real desktop services of a Linux session for one program.
 class LinuxDesktop

@@ -1,9 +1,9 @@
-#include "platform.h"
+#include "desktop/platform.h"
 
-#include "linuxdesktop.h"
-#include "linuxsharedcomponents.h"
-#include "qtext.h"
-#include "qtmessagewait.h"
+#include "desktop/linux/linuxdesktop.h"
+#include "desktop/linux/linuxsharedcomponents.h"
+#include "desktop/linux/qtmessagewait.h"
+#include "desktop/qtext.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sharedcomponents.h"
+#include "desktop/sharedcomponents.h"
 
 /// A Linux desktop deploys no shared components and has no registration tool: the
 /// programs carry everything they need.

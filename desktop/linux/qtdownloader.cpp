@@ -1,4 +1,4 @@
-#include "qtdownloader.h"
+#include "desktop/linux/qtdownloader.h"
 
 #include <QFile>
 #include <QNetworkReply>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "downloader.h"
+#include "desktop/downloader.h"
 
 #include <QNetworkAccessManager>
 

@@ -1,4 +1,4 @@
-#include "qteventpump.h"
+#include "desktop/linux/qteventpump.h"
 
 #include <QCoreApplication>
 

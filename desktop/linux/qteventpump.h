@@ -1,6 +1,6 @@
 #pragma once
 
-#include "eventpump.h"
+#include "desktop/eventpump.h"
 
 class QtEventPump final : public EventPump
 {

@@ -1,6 +1,6 @@
-#include "qtknownfolders.h"
+#include "desktop/linux/qtknownfolders.h"
 
-#include "qtext.h"
+#include "desktop/qtext.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "knownfolders.h"
+#include "desktop/knownfolders.h"
 
 /// Known folders of a freedesktop session (XDG base and user folders).
 class QtKnownFolders final : public KnownFolders

@@ -1,6 +1,6 @@
-#include "qtmessageboxes.h"
+#include "desktop/linux/qtmessageboxes.h"
 
-#include "qtext.h"
+#include "desktop/qtext.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messageboxes.h"
+#include "desktop/messageboxes.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "qtmessagewait.h"
+#include "desktop/linux/qtmessagewait.h"
 
-#include "qtext.h"
+#include "desktop/qtext.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
-#include "qtsettingsstore.h"
+#include "desktop/linux/qtsettingsstore.h"
 
-#include "qtext.h"
+#include "desktop/qtext.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingsstore.h"
+#include "desktop/settingsstore.h"
 
 /// The per-user settings store as QSettings: organisation and application are both the
 /// application name, so the toolbar's position lives in ~/.config/Stowlet/Stowlet.conf.

@@ -1,6 +1,6 @@
-#include "qtshell.h"
+#include "desktop/linux/qtshell.h"
 
-#include "qtext.h"
+#include "desktop/qtext.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell.h"
+#include "desktop/shell.h"
 
 /// Opening documents through the desktop's handlers (xdg-open) and starting programs with QProcess.
 class QtShell final : public Shell

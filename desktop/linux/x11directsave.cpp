@@ -1,8 +1,8 @@
-#include "x11directsave.h"
+#include "desktop/linux/x11directsave.h"
 
-#include "abandonedfile.h"
-#include "filecopy.h"
-#include "paths.h"
+#include "desktop/filecopy.h"
+#include "desktop/linux/abandonedfile.h"
+#include "desktop/paths.h"
 
 #include <QGuiApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "directsave.h"
-#include "filewritewatch.h"
+#include "desktop/directsave.h"
+#include "desktop/linux/filewritewatch.h"
 
 /// The direct-save protocol (XDS) of X11 drops. The drag source is the owner of the
 /// XdndSelection selection; it keeps the file name it suggests in its window's

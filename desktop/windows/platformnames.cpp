@@ -1,4 +1,4 @@
-#include "platformnames.h"
+#include "desktop/platformnames.h"
 
 namespace PlatformNames {
 

@@ -1,6 +1,6 @@
-#include "privatefolder.h"
+#include "desktop/privatefolder.h"
 
-#include "paths.h"
+#include "desktop/paths.h"
 
 #include <random>
 #include <system_error>

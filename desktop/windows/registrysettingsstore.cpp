@@ -1,4 +1,4 @@
-#include "registrysettingsstore.h"
+#include "desktop/windows/registrysettingsstore.h"
 
 #include <windows.h>
 

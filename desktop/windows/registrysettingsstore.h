@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingsstore.h"
+#include "desktop/settingsstore.h"
 
 /// The per-user settings store in the registry: each value is a string value named by
 /// the key, in HKEY_CURRENT_USER\Software\<application>\<section>.

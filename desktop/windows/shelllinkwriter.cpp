@@ -1,6 +1,6 @@
-#include "shelllinkwriter.h"
+#include "desktop/windows/shelllinkwriter.h"
 
-#include "ansitext.h"
+#include "desktop/windows/ansitext.h"
 
 // The other Win32 headers need what windows.h defines, so it comes first.
 #include <windows.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shortcuts.h"
+#include "desktop/shortcuts.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "win32eventpump.h"
+#include "desktop/windows/win32eventpump.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "eventpump.h"
+#include "desktop/eventpump.h"
 
 /// Lets the thread's window messages run: every message waiting is taken from the queue,
 /// translated and dispatched, then the call returns.

@@ -1,4 +1,4 @@
-#include "win32knownfolders.h"
+#include "desktop/windows/win32knownfolders.h"
 
 // The other Win32 headers need what windows.h defines, so it comes first.
 #include <windows.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "knownfolders.h"
+#include "desktop/knownfolders.h"
 
 /// Known folders by SHGetSpecialFolderLocation and SHGetPathFromIDListA, the temporary
 /// folder by GetTempPathA.

@@ -1,4 +1,4 @@
-#include "win32messageboxes.h"
+#include "desktop/windows/win32messageboxes.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messageboxes.h"
+#include "desktop/messageboxes.h"
 
 /// Message boxes by MessageBoxA: the program's title as caption, no icon.
 class Win32MessageBoxes final : public MessageBoxes

@@ -1,6 +1,6 @@
-#include "win32messagewait.h"
+#include "desktop/windows/win32messagewait.h"
 
-#include "win32eventpump.h"
+#include "desktop/windows/win32eventpump.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sharedcomponents.h"
+#include "desktop/sharedcomponents.h"
 
 /// This build's programs carry their Qt libraries beside them and need no shared COM
 /// controls, so the lists are empty; registration, where a component is placed, is by

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell.h"
+#include "desktop/shell.h"
 
 /// Opening documents with ShellExecuteA "Open" and starting programs with CreateProcessA,
 /// with the window style handed to the started program's first window.

@@ -1,4 +1,4 @@
-#include "win32soundplayer.h"
+#include "desktop/windows/win32soundplayer.h"
 
 // The other Win32 headers need what windows.h defines, so it comes first.
 #include <windows.h>

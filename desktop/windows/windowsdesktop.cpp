@@ -1,4 +1,4 @@
-#include "windowsdesktop.h"
+#include "desktop/windows/windowsdesktop.h"
 
 #include <clocale>
 

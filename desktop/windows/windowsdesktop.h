@@ -1,14 +1,14 @@
 #pragma once
 
-#include "desktop.h"
-#include "registrysettingsstore.h"
-#include "shelllinkwriter.h"
-#include "win32eventpump.h"
-#include "win32knownfolders.h"
-#include "win32messageboxes.h"
-#include "win32shell.h"
-#include "win32soundplayer.h"
-#include "wininetdownloader.h"
+#include "desktop/desktop.h"
+#include "desktop/windows/registrysettingsstore.h"
+#include "desktop/windows/shelllinkwriter.h"
+#include "desktop/windows/win32eventpump.h"
+#include "desktop/windows/win32knownfolders.h"
+#include "desktop/windows/win32messageboxes.h"
+#include "desktop/windows/win32shell.h"
+#include "desktop/windows/win32soundplayer.h"
+#include "desktop/windows/wininetdownloader.h"
 
 /// Owns the real desktop services of a Windows session for one program.
 class WindowsDesktop

@@ -1,8 +1,8 @@
-#include "platform.h"
+#include "desktop/platform.h"
 
-#include "win32messagewait.h"
-#include "win32sharedcomponents.h"
-#include "windowsdesktop.h"
+#include "desktop/windows/win32messagewait.h"
+#include "desktop/windows/win32sharedcomponents.h"
+#include "desktop/windows/windowsdesktop.h"
 
 #include <QWidget>
 

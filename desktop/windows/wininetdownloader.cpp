@@ -1,4 +1,4 @@
-#include "wininetdownloader.h"
+#include "desktop/windows/wininetdownloader.h"
 
 #include <windows.h>
 #include <wininet.h>

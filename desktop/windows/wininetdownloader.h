@@ -1,6 +1,6 @@
 #pragma once
 
-#include "downloader.h"
+#include "desktop/downloader.h"
 
 /// Downloads through WinINet. The transfer runs to its end inside start (WinINet's own
 /// timeouts bound each wait), so the callbacks have been called when start returns.

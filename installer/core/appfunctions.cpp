@@ -1,11 +1,13 @@
-#include "appfunctions.h"
+#include "installer/core/appfunctions.h"
 
-#include "filecopy.h"
-#include "installlog.h"
-#include "paths.h"
+#include "desktop/filecopy.h"
+#include "desktop/paths.h"
+#include "installer/core/installlog.h"
 
 #include <filesystem>
 #include <fstream>
+
+namespace setup {
 
 namespace fs = std::filesystem;
 
@@ -110,3 +112,5 @@ bool TestWriteRights(Desktop &desktop, const std::string &installerFolder)
         desktop.messages.showMessage(InvalidInstallationMessage());
     return !failed;
 }
+
+} // namespace setup

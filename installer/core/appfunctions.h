@@ -1,10 +1,12 @@
 #pragma once
 
-#include "desktop.h"
-#include "setupglobals.h"
-#include "sharedcomponents.h"
+#include "desktop/desktop.h"
+#include "desktop/sharedcomponents.h"
+#include "installer/core/setupglobals.h"
 
 #include <string>
+
+namespace setup {
 
 /// Creates every missing folder of the path, outermost first, and records each folder it
 /// created in the install list. Folders that already exist are passed over unrecorded.
@@ -29,3 +31,5 @@ std::string InvalidInstallationMessage();
 /// told and false is returned: Setup ends. Something other than a file already standing
 /// under the test file's name is never deleted.
 bool TestWriteRights(Desktop &desktop, const std::string &installerFolder);
+
+} // namespace setup

@@ -1,8 +1,10 @@
-#include "installengine.h"
+#include "installer/core/installengine.h"
 
-#include "installlog.h"
-#include "paths.h"
-#include "programfiles.h"
+#include "desktop/paths.h"
+#include "installer/core/installlog.h"
+#include "installer/core/programfiles.h"
+
+namespace setup {
 
 namespace {
 
@@ -108,3 +110,5 @@ CompletionMessage MakeCompletionMessage(const std::vector<std::string> &notInsta
     // A failure is read, not glanced at: the message stays until the user closes it.
     return {"Incomplete...", text, false, 0};
 }
+
+} // namespace setup

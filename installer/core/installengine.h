@@ -1,13 +1,15 @@
 #pragma once
 
-#include "desktop.h"
-#include "progresswindow.h"
-#include "setupglobals.h"
-#include "sharedcomponents.h"
+#include "desktop/desktop.h"
+#include "desktop/sharedcomponents.h"
+#include "installer/core/progresswindow.h"
+#include "installer/core/setupglobals.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+namespace setup {
 
 /// The install's fixed pacing, in milliseconds. Tests shorten it; the program keeps these.
 struct InstallPacing
@@ -96,3 +98,5 @@ void KeepInstallLogCurrent(InstallContext &install);
 /// The earlier install's menu and desktop entries that this install did not make again are
 /// removed, then the folders it made that are left empty; whatever stays is still listed.
 void RetireEarlierEntries(InstallContext &install);
+
+} // namespace setup

@@ -1,12 +1,14 @@
-#include "installlog.h"
+#include "installer/core/installlog.h"
 
-#include "paths.h"
-#include "platformnames.h"
-#include "shellprocedures.h"
-#include "textfile.h"
+#include "desktop/paths.h"
+#include "desktop/platformnames.h"
+#include "desktop/shellprocedures.h"
+#include "desktop/textfile.h"
 
 #include <algorithm>
 #include <cctype>
+
+namespace setup {
 
 namespace {
 
@@ -76,3 +78,5 @@ void WriteInstallLog(const Globals &globals)
     if (!SaveInstallLog(globals.InstallPath, globals.InstallList, nullptr) && !globals.InstallPath.empty())
         DeleteFileQuietly(InstallLogPath(globals.InstallPath));
 }
+
+} // namespace setup

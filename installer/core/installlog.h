@@ -1,9 +1,11 @@
 #pragma once
 
-#include "setupglobals.h"
+#include "installer/core/setupglobals.h"
 
 #include <string>
 #include <vector>
+
+namespace setup {
 
 /// The install log's file name, the same for every installation folder.
 std::string InstallLogName();
@@ -29,3 +31,5 @@ bool SaveInstallLog(const std::string &installPath, const std::vector<std::strin
 /// install in one step. Every line ends in CR LF. A log that cannot be written is left
 /// out silently: the old one is removed too, so that no log describes another install.
 void WriteInstallLog(const Globals &globals);
+
+} // namespace setup

@@ -1,16 +1,18 @@
 // Keeping the install log true to the disk while the install runs, and taking over from an
 // earlier install into the same folder.
 
-#include "installengine.h"
+#include "installer/core/installengine.h"
 
-#include "installlog.h"
-#include "paths.h"
-#include "programfiles.h"
-#include "shellprocedures.h"
-#include "textfile.h"
+#include "desktop/paths.h"
+#include "desktop/shellprocedures.h"
+#include "desktop/textfile.h"
+#include "installer/core/installlog.h"
+#include "installer/core/programfiles.h"
 
 #include <algorithm>
 #include <filesystem>
+
+namespace setup {
 
 namespace fs = std::filesystem;
 
@@ -93,3 +95,5 @@ void RetireEarlierEntries(InstallContext &install)
                                  [](const std::string &entry) { return !Paths::entryExists(entry); }),
                   earlier.end());
 }
+
+} // namespace setup

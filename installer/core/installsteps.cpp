@@ -1,16 +1,18 @@
 // The work of the install's steps: shared components, program files and shortcuts.
 
-#include "installengine.h"
+#include "installer/core/installengine.h"
 
-#include "appfunctions.h"
-#include "filecopy.h"
-#include "installlog.h"
-#include "paths.h"
-#include "programfiles.h"
-#include "shellprocedures.h"
+#include "desktop/filecopy.h"
+#include "desktop/paths.h"
+#include "desktop/shellprocedures.h"
+#include "installer/core/appfunctions.h"
+#include "installer/core/installlog.h"
+#include "installer/core/programfiles.h"
 
 #include <algorithm>
 #include <filesystem>
+
+namespace setup {
 
 namespace fs = std::filesystem;
 
@@ -49,7 +51,7 @@ bool isInstalled(const InstallContext &install, const std::string &name)
            Paths::fileExists(Paths::join(install.globals.InstallPath, name));
 }
 
-void createShortcut(InstallContext &install, const std::string &targetFolder, const ShortcutSpec &shortcut)
+void createShortcut(InstallContext &install, const std::string &targetFolder, const ShortcutToMake &shortcut)
 {
     if (!isInstalled(install, shortcut.SourceFileName))
         return;
@@ -130,3 +132,5 @@ std::vector<std::string> FilesNotInstalled(const InstallContext &install)
     }
     return missing;
 }
+
+} // namespace setup

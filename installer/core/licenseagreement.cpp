@@ -1,4 +1,6 @@
-#include "licenseagreement.h"
+#include "installer/core/licenseagreement.h"
+
+namespace setup {
 
 namespace {
 
@@ -91,3 +93,5 @@ std::string LicenseAgreementText(const std::string &productName)
     }
     return text;
 }
+
+} // namespace setup

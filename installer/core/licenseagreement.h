@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace setup {
+
 /// One section of the end-user licence agreement: a heading line, then its body.
 struct LicenseSection
 {
@@ -19,3 +21,5 @@ std::vector<LicenseSection> LicenseSections(const std::string &productName);
 /// section and the terms have an empty line after their heading; every section ends
 /// with an empty line.
 std::string LicenseAgreementText(const std::string &productName);
+
+} // namespace setup

@@ -1,8 +1,10 @@
-#include "programfiles.h"
+#include "installer/core/programfiles.h"
 
-#include "platformnames.h"
-#include "setupglobals.h"
-#include "shellprocedures.h"
+#include "desktop/platformnames.h"
+#include "desktop/shellprocedures.h"
+#include "installer/core/setupglobals.h"
+
+namespace setup {
 
 const std::vector<std::string> &ProgramFileNames()
 {
@@ -24,13 +26,15 @@ std::string ProgramExecutableName()
     return PlatformNames::executableName(ProductName);
 }
 
-ShortcutSpec ProgramShortcut()
+ShortcutToMake ProgramShortcut()
 {
     return {ShortcutLinkPath(ProductName), ProgramExecutableName(), ProductName, PlatformNames::iconFileName("Drop")};
 }
 
-ShortcutSpec UninstallerShortcut()
+ShortcutToMake UninstallerShortcut()
 {
     return {ShortcutLinkPath(std::string("Uninstall ") + ProductName),
             PlatformNames::executableName("StowletUninstaller"), "Uninstaller", PlatformNames::iconFileName("Skull")};
 }
+
+} // namespace setup

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace setup {
+
 /// The eight program files of the package, named as this desktop names them, in the
 /// order in which they are copied and recorded: the program, its icon, the uninstaller,
 /// its icon, then the four sounds.
@@ -12,7 +14,7 @@ const std::vector<std::string> &ProgramFileNames();
 std::string ProgramExecutableName();
 
 /// One shortcut the install makes.
-struct ShortcutSpec
+struct ShortcutToMake
 {
     std::string LinkName;       ///< file name of the shortcut, with the desktop's extension
     std::string SourceFileName; ///< the installed program it starts
@@ -21,7 +23,9 @@ struct ShortcutSpec
 };
 
 /// The shortcut that starts the program.
-ShortcutSpec ProgramShortcut();
+ShortcutToMake ProgramShortcut();
 
 /// The shortcut that starts the uninstaller.
-ShortcutSpec UninstallerShortcut();
+ShortcutToMake UninstallerShortcut();
+
+} // namespace setup

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace setup {
+
 /// What the install shows when it is done: the completion window's caption and text, and
 /// how long it stays before it closes itself.
 struct CompletionMessage
@@ -51,3 +53,5 @@ inline constexpr std::int32_t CoverHeight = 735;
 /// width: (width / 100) x percent, rounded to the nearest whole twip with halves to even;
 /// 0 for a percentage of 0 or less. Past 100 the cover moves on beyond the track.
 std::int32_t CoverLeft(std::int32_t trackWidth, std::int32_t percent);
+
+} // namespace setup

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "clswaitabletimer.h"
+#include "common/clswaitabletimer.h"
 
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace setup {
 
 /// The name of the product that Setup installs.
 inline constexpr const char *ProductName = "Stowlet";
@@ -35,3 +37,5 @@ struct Globals
     /// empty entry, which the first recorded path replaces.
     std::vector<std::string> InstallList{std::string()};
 };
+
+} // namespace setup

@@ -1,15 +1,17 @@
-#include "wizardsteps.h"
+#include "installer/core/wizardsteps.h"
 
-#include "appfunctions.h"
-#include "filecopy.h"
-#include "installlog.h"
-#include "paths.h"
-#include "programfiles.h"
-#include "shellprocedures.h"
-#include "textfile.h"
+#include "desktop/filecopy.h"
+#include "desktop/paths.h"
+#include "desktop/shellprocedures.h"
+#include "desktop/textfile.h"
+#include "installer/core/appfunctions.h"
+#include "installer/core/installlog.h"
+#include "installer/core/programfiles.h"
 
 #include <algorithm>
 #include <filesystem>
+
+namespace setup {
 
 namespace fs = std::filesystem;
 
@@ -261,3 +263,5 @@ std::string DriveOfPath(const std::string &path, const std::vector<std::string> 
     }
     return drive;
 }
+
+} // namespace setup

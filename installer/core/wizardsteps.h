@@ -1,11 +1,13 @@
 #pragma once
 
-#include "desktop.h"
-#include "setupglobals.h"
-#include "sharedcomponents.h"
+#include "desktop/desktop.h"
+#include "desktop/sharedcomponents.h"
+#include "installer/core/setupglobals.h"
 
 #include <string>
 #include <vector>
+
+namespace setup {
 
 // The wizard's work that needs no window: the welcome page's preparations, the options
 // page's defaults, the rule that keeps the installation folder named after the product,
@@ -92,3 +94,5 @@ bool AcceptInstallPath(Globals &globals, Desktop &desktop, const std::string &ty
 /// Of the drives (volume roots) offered, the one that holds the path: the longest root
 /// that is the path or one of its ancestors. Empty when none holds it.
 std::string DriveOfPath(const std::string &path, const std::vector<std::string> &driveRoots);
+
+} // namespace setup

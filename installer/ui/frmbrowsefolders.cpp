@@ -1,8 +1,8 @@
-#include "frmbrowsefolders.h"
+#include "installer/ui/frmbrowsefolders.h"
 
+#include "desktop/qtext.h"
 #include "desktop/widgets/folderpicker.h"
-#include "qtext.h"
-#include "wizardsteps.h"
+#include "installer/core/wizardsteps.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,6 +15,8 @@
 #include <QStorageInfo>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+namespace setup {
 
 namespace {
 
@@ -138,3 +140,5 @@ void frmBrowseFolders::accept()
     m_installPath.setText(txtFolder->text().isEmpty() ? folderListPath() : txtFolder->text());
     close();
 }
+
+} // namespace setup

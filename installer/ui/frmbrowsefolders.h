@@ -11,6 +11,8 @@ class QMenu;
 class QPushButton;
 class QTreeView;
 
+namespace setup {
+
 /// The folder picker of the options page: a list of drives (the mounted volumes) bound to
 /// a tree of the chosen drive's folders. Accepting puts the chosen folder into the
 /// options page's installation folder, whose own rule then appends the product's folder.
@@ -46,3 +48,5 @@ private:
     QLineEdit &m_installPath;
     FolderPicker *m_picker;
 };
+
+} // namespace setup

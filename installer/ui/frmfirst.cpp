@@ -1,18 +1,20 @@
-#include "frmfirst.h"
+#include "installer/ui/frmfirst.h"
 
-#include "appfunctions.h"
-#include "frmsecond.h"
-#include "installerartwork.h"
-#include "paths.h"
-#include "qtext.h"
-#include "qtwidgetext.h"
-#include "wizardsteps.h"
+#include "desktop/paths.h"
+#include "desktop/qtext.h"
+#include "desktop/qtwidgetext.h"
+#include "installer/core/appfunctions.h"
+#include "installer/core/wizardsteps.h"
+#include "installer/ui/frmsecond.h"
+#include "installer/ui/installerartwork.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace setup {
 
 frmFirst::frmFirst(SetupSession &session, QWidget *parent)
     : SetupPage(&session, "frmFirst", InstallerCaption, parent), frameBanner(new QFrame(this)),
@@ -88,17 +90,17 @@ void frmFirst::layOutPage()
 
 void frmFirst::LoadSystemFolders()
 {
-    ::LoadSystemFolders(session().globals, session().desktop);
+    setup::LoadSystemFolders(session().globals, session().desktop);
 }
 
 bool frmFirst::EnsureFileSystemObject()
 {
-    return ::EnsureFileSystemObject(session().globals, session().desktop, session().components);
+    return setup::EnsureFileSystemObject(session().globals, session().desktop, session().components);
 }
 
 void frmFirst::EnsureInstallerRequirements()
 {
-    ::EnsureInstallerRequirements(session().globals, session().desktop, session().components);
+    setup::EnsureInstallerRequirements(session().globals, session().desktop, session().components);
 }
 
 void frmFirst::continueToOptions()
@@ -118,3 +120,5 @@ void frmFirst::continueToOptions()
         return true;
     });
 }
+
+} // namespace setup

@@ -5,6 +5,8 @@
 class QFrame;
 class QLabel;
 
+namespace setup {
+
 /// The welcome page. Its Continue prepares the machine: it looks up the known folders,
 /// makes sure the file-system service and the installer's shared components are there
 /// and that the installer may write in its own folder, then opens the options page.
@@ -33,3 +35,5 @@ private:
     bool EnsureFileSystemObject();
     void continueToOptions();
 };
+
+} // namespace setup

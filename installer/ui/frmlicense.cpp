@@ -1,9 +1,9 @@
-#include "frmlicense.h"
+#include "installer/ui/frmlicense.h"
 
-#include "frmfirst.h"
-#include "licenseagreement.h"
-#include "qtext.h"
-#include "qtwidgetext.h"
+#include "desktop/qtext.h"
+#include "desktop/qtwidgetext.h"
+#include "installer/core/licenseagreement.h"
+#include "installer/ui/frmfirst.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+
+namespace setup {
 
 namespace {
 
@@ -145,3 +147,5 @@ void frmLicense::leavePage()
 {
     txtLicense->clear();
 }
+
+} // namespace setup

@@ -6,6 +6,8 @@ class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 
+namespace setup {
+
 /// The first page of Setup: the end-user licence agreement. The only way on is to tick
 /// the acceptance box, which brings up Continue.
 class frmLicense final : public SetupPage
@@ -35,3 +37,5 @@ private:
 
     bool m_framed = false;
 };
+
+} // namespace setup

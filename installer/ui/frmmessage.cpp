@@ -1,7 +1,7 @@
-#include "frmmessage.h"
+#include "installer/ui/frmmessage.h"
 
-#include "qtext.h"
-#include "qtwidgetext.h"
+#include "desktop/qtext.h"
+#include "desktop/qtwidgetext.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+namespace setup {
 
 namespace {
 
@@ -104,3 +106,5 @@ void frmMessage::mousePressEvent(QMouseEvent *event)
     if (m_interval > 0)
         accept();
 }
+
+} // namespace setup

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "progresswindow.h"
+#include "installer/core/progresswindow.h"
 
 #include <QDialog>
 
@@ -8,6 +8,8 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QTimer;
+
+namespace setup {
 
 /// The short message at the end of the install. It beeps when it appears and closes
 /// itself after a while; a click or a key closes it sooner. A message that reports a
@@ -40,3 +42,5 @@ private:
     int m_interval = 2000;
     bool m_shown = false;
 };
+
+} // namespace setup

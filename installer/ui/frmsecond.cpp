@@ -1,8 +1,8 @@
-#include "frmsecond.h"
+#include "installer/ui/frmsecond.h"
 
-#include "frmbrowsefolders.h"
-#include "frmthird.h"
-#include "qtext.h"
+#include "desktop/qtext.h"
+#include "installer/ui/frmbrowsefolders.h"
+#include "installer/ui/frmthird.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+namespace setup {
 
 namespace {
 
@@ -197,3 +199,5 @@ void frmSecond::leavePage()
     if (m_browser)
         m_browser->close();
 }
+
+} // namespace setup

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "installer/core/wizardsteps.h"
 #include "installer/ui/setuppage.h"
-#include "wizardsteps.h"
 
 #include <QPointer>
 
@@ -9,6 +9,9 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+
+namespace setup {
+
 class frmBrowseFolders;
 
 /// The options page: the installation folder, which always ends in a folder named after
@@ -50,3 +53,5 @@ private:
 
     QPointer<frmBrowseFolders> m_browser;
 };
+
+} // namespace setup

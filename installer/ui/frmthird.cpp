@@ -1,12 +1,14 @@
-#include "frmthird.h"
+#include "installer/ui/frmthird.h"
 
-#include "frmmessage.h"
-#include "qtext.h"
-#include "qtwidgetext.h"
+#include "desktop/qtext.h"
+#include "desktop/qtwidgetext.h"
+#include "installer/ui/frmmessage.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
+
+namespace setup {
 
 frmThird::frmThird(Globals &globals, Desktop &desktop, SharedComponents &components, QWidget *parent)
     : SetupPage(nullptr, "frmThird", InstallerCaption, parent,
@@ -80,19 +82,19 @@ void frmThird::StartInstall()
     // There is no way to cancel an install half done: the window refuses to close until
     // the install closes it.
     setBusy(true);
-    ::StartInstall(m_install);
+    setup::StartInstall(m_install);
 }
 
 void frmThird::FormatAndCreateIcon(const std::string &m_TargetFolder, const std::string &m_LinkName,
                                    const std::string &m_SourceFileName, const std::string &m_Description,
                                    const std::string &m_IconName)
 {
-    ::FormatAndCreateIcon(m_install, m_TargetFolder, m_LinkName, m_SourceFileName, m_Description, m_IconName);
+    setup::FormatAndCreateIcon(m_install, m_TargetFolder, m_LinkName, m_SourceFileName, m_Description, m_IconName);
 }
 
 void frmThird::FinishScrollingProgressBar()
 {
-    ::FinishScrollingProgressBar(m_install);
+    setup::FinishScrollingProgressBar(m_install);
 }
 
 void frmThird::showBusyPointer()
@@ -120,3 +122,5 @@ void frmThird::closeWindow()
     close();
     emit installFinished();
 }
+
+} // namespace setup

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "desktop.h"
-#include "installengine.h"
+#include "desktop/desktop.h"
+#include "desktop/sharedcomponents.h"
+#include "installer/core/installengine.h"
+#include "installer/core/progresswindow.h"
+#include "installer/core/setupglobals.h"
 #include "installer/ui/setuppage.h"
-#include "progresswindow.h"
-#include "setupglobals.h"
-#include "sharedcomponents.h"
 
 class QGroupBox;
 class QLabel;
+
+namespace setup {
 
 /// The progress window of the install: one status line and a progress bar made of a green
 /// track and a cover that moves right to uncover it. It has no buttons: once started, the
@@ -57,3 +59,5 @@ private:
     InstallContext m_install;
     std::int32_t m_percent = 0;
 };
+
+} // namespace setup

@@ -1,9 +1,11 @@
-#include "installerartwork.h"
+#include "installer/ui/installerartwork.h"
 
-#include "dropartwork.h"
+#include "assets/dropartwork.h"
 
 #include <QLinearGradient>
 #include <QPainter>
+
+namespace setup {
 
 namespace {
 
@@ -46,3 +48,5 @@ QPixmap InstallerArtwork(int size, qreal devicePixelRatio)
     paintWaterDrop(painter, QRectF(23.75, 1.5, 52.5, 52.5));
     return pixmap;
 }
+
+} // namespace setup

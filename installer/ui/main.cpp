@@ -1,10 +1,10 @@
 // Setup: the installer of Stowlet. It installs from the folder "Support" beside it.
-#include "setupprogram.h"
+#include "installer/ui/setupprogram.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return RunSetup(app);
+    return setup::RunSetup(app);
 }

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+namespace setup {
+
 SetupPage::SetupPage(SetupSession *session, const char *name, const char *caption, QWidget *parent,
                      Qt::WindowFlags flags)
     : QWidget(parent, flags), m_session(session)
@@ -84,3 +86,5 @@ void SetupPage::closeEvent(QCloseEvent *event)
     leavePage();
     QWidget::closeEvent(event);
 }
+
+} // namespace setup

@@ -11,6 +11,8 @@
 class QHBoxLayout;
 class QPushButton;
 
+namespace setup {
+
 /// What the windows of Setup have in common: their name and caption, the Continue and
 /// Cancel buttons of the wizard pages (Cancel and the close box both close the page), the
 /// busy state in which a page refuses to close, and the telling of the session when a page
@@ -63,3 +65,5 @@ private:
     SetupSession *m_session;
     bool m_busy = false;
 };
+
+} // namespace setup

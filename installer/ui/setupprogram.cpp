@@ -1,10 +1,12 @@
-#include "setupprogram.h"
+#include "installer/ui/setupprogram.h"
 
-#include "frmlicense.h"
-#include "platform.h"
-#include "qtext.h"
+#include "desktop/platform.h"
+#include "desktop/qtext.h"
+#include "installer/ui/frmlicense.h"
 
 #include <QApplication>
+
+namespace setup {
 
 namespace {
 
@@ -52,3 +54,5 @@ int RunSetup(QApplication &app, const InstallPacing &pacing)
     deleteRemainingWindows();
     return result;
 }
+
+} // namespace setup

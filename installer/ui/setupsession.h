@@ -1,15 +1,17 @@
 #pragma once
 
-#include "desktop.h"
-#include "installengine.h"
-#include "messagewait.h"
-#include "setupglobals.h"
-#include "sharedcomponents.h"
+#include "desktop/desktop.h"
+#include "desktop/messagewait.h"
+#include "desktop/sharedcomponents.h"
+#include "installer/core/installengine.h"
+#include "installer/core/setupglobals.h"
 
 #include <functional>
 #include <string>
 
 class QWidget;
+
+namespace setup {
 
 /// What every page of Setup works with for one run: the installer's state, the desktop
 /// services, the system's timer for pauses and the installer's own folder. Owned by
@@ -29,3 +31,5 @@ struct SetupSession
     /// over when the install closes the last window on screen.)
     std::function<void()> installEnded{};
 };
+
+} // namespace setup

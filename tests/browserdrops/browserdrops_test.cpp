@@ -1,12 +1,12 @@
 // Drops built exactly as Chromium, Firefox and a file manager offered them (recorded under
 // X11, see fixtures/README.md), read as the toolbar reads a drop and saved by the drop flow.
 
-#include "dropflow.h"
-#include "dropqueue.h"
-#include "dropreader.h"
-#include "fakedirectsave.h"
-#include "recordeddrop.h"
-#include "toolbarfixture.h"
+#include "desktop/fake/fakedirectsave.h"
+#include "tests/browserdrops/recordeddrop.h"
+#include "tests/support/toolbarfixture.h"
+#include "toolbar/core/dropflow.h"
+#include "toolbar/core/dropqueue.h"
+#include "toolbar/ui/dropreader.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -15,6 +15,8 @@
 
 #include <algorithm>
 #include <filesystem>
+
+using namespace toolbar;
 
 namespace fs = std::filesystem;
 

@@ -2,12 +2,12 @@
 // X11, a mail client's link), fetched from a real HTTP server on 127.0.0.1 by the real
 // downloader and saved by the drop queue.
 
-#include "dropqueue.h"
-#include "dropreader.h"
-#include "fakedownloader.h"
-#include "qtdownloader.h"
-#include "recordeddrop.h"
-#include "toolbarfixture.h"
+#include "desktop/fake/fakedownloader.h"
+#include "desktop/linux/qtdownloader.h"
+#include "tests/browserdrops/recordeddrop.h"
+#include "tests/support/toolbarfixture.h"
+#include "toolbar/core/dropqueue.h"
+#include "toolbar/ui/dropreader.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -18,6 +18,8 @@
 
 #include <algorithm>
 #include <map>
+
+using namespace toolbar;
 
 using namespace std::chrono_literals;
 

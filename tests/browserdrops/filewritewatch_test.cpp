@@ -1,8 +1,8 @@
 // Waiting for another program to finish writing a file, as a direct save must: the
 // file exists (empty) before its content comes, and may come in pieces.
 
-#include "filewritewatch.h"
-#include "tempfolder.h"
+#include "desktop/linux/filewritewatch.h"
+#include "tests/support/tempfolder.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

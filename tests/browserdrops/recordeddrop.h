@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 #include <QMimeData>
 

@@ -2,14 +2,14 @@
 // browser's recorded formats to a window of this program and writes the picture when
 // asked, as Firefox does. Runs on a virtual X display (run-on-xvfb.sh).
 
-#include "dropflow.h"
-#include "dropqueue.h"
-#include "dropreader.h"
-#include "fakedownloader.h"
-#include "linuxdesktop.h"
-#include "recordeddrop.h"
-#include "toolbarfixture.h"
-#include "x11directsave.h"
+#include "desktop/fake/fakedownloader.h"
+#include "desktop/linux/linuxdesktop.h"
+#include "desktop/linux/x11directsave.h"
+#include "tests/browserdrops/recordeddrop.h"
+#include "tests/support/toolbarfixture.h"
+#include "toolbar/core/dropflow.h"
+#include "toolbar/core/dropqueue.h"
+#include "toolbar/ui/dropreader.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -23,6 +23,8 @@
 #include <algorithm>
 #include <functional>
 #include <sys/stat.h>
+
+using namespace toolbar;
 
 namespace {
 

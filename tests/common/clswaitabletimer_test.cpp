@@ -1,5 +1,5 @@
-#include "clswaitabletimer.h"
-#include "fakemessagewait.h"
+#include "common/clswaitabletimer.h"
+#include "desktop/fake/fakemessagewait.h"
 
 #include <gtest/gtest.h>
 

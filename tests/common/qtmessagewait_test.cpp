@@ -1,8 +1,8 @@
 // The wait on a real Qt event loop: how long it lasts, and that the program's events are
 // handled while it lasts.
 
-#include "clswaitabletimer.h"
-#include "qtmessagewait.h"
+#include "common/clswaitabletimer.h"
+#include "desktop/linux/qtmessagewait.h"
 
 #include <QElapsedTimer>
 #include <QMouseEvent>

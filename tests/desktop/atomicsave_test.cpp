@@ -1,10 +1,10 @@
 // How files are put in place, seen through the calls made to the system: a file becomes
 // visible under its name only by a rename, complete and (for data files) flushed first,
 // and a failure at any point leaves the old file and nothing else.
-#include "filecopy.h"
-#include "syscallwatch.h"
-#include "tempfolder.h"
-#include "textfile.h"
+#include "desktop/filecopy.h"
+#include "desktop/textfile.h"
+#include "tests/support/syscallwatch.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 

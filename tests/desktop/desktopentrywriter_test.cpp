@@ -1,5 +1,5 @@
-#include "desktopentrywriter.h"
-#include "tempfolder.h"
+#include "desktop/linux/desktopentrywriter.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "filecopy.h"
-#include "tempfolder.h"
+#include "desktop/filecopy.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 

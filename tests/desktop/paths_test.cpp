@@ -1,5 +1,5 @@
-#include "paths.h"
-#include "tempfolder.h"
+#include "desktop/paths.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 

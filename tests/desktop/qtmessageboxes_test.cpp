@@ -1,7 +1,7 @@
 // Message boxes on a real Qt event loop: which window they belong to, and that they stay
 // above an always-on-top window.
 
-#include "qtmessageboxes.h"
+#include "desktop/linux/qtmessageboxes.h"
 
 #include <QMessageBox>
 #include <QTimer>

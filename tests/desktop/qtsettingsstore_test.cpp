@@ -1,7 +1,7 @@
 // The real per-user settings store (QSettings) in a temporary configuration folder.
 
-#include "qtsettingsstore.h"
-#include "tempfolder.h"
+#include "desktop/linux/qtsettingsstore.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "fakedesktop.h"
-#include "platformnames.h"
-#include "shellprocedures.h"
-#include "tempfolder.h"
+#include "desktop/fake/fakedesktop.h"
+#include "desktop/platformnames.h"
+#include "desktop/shellprocedures.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "tempfolder.h"
-#include "textfile.h"
+#include "desktop/textfile.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "fakedesktop.h"
-#include "frmabout.h"
+#include "desktop/fake/fakedesktop.h"
+#include "toolbar/help/frmabout.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -10,6 +10,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace toolbar;
 
 namespace {
 const QColor DarkGrey(64, 64, 64);

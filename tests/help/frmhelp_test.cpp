@@ -1,8 +1,8 @@
-#include "fakedesktop.h"
-#include "frmhelp.h"
-#include "helpmetrics.h"
-#include "helptopics.h"
+#include "desktop/fake/fakedesktop.h"
 #include "tests/support/windowprobe.h"
+#include "toolbar/help/frmhelp.h"
+#include "toolbar/help/helpmetrics.h"
+#include "toolbar/help/helptopics.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,6 +16,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+using namespace toolbar;
 
 namespace {
 // The manual as users read it: each topic's paragraphs, in list order. A topic with two

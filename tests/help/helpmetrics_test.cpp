@@ -1,9 +1,11 @@
-#include "helpmetrics.h"
-#include "qtwidgetext.h"
+#include "desktop/qtwidgetext.h"
+#include "toolbar/help/helpmetrics.h"
 
 #include <QFontDatabase>
 #include <QWidget>
 #include <QtTest>
+
+using namespace toolbar;
 
 class HelpMetricsTest : public QObject
 {

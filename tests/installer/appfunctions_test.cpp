@@ -1,14 +1,16 @@
-#include "appfunctions.h"
-#include "fakedesktop.h"
-#include "fakesharedcomponents.h"
-#include "installlog.h"
-#include "tempfolder.h"
+#include "desktop/fake/fakedesktop.h"
+#include "desktop/fake/fakesharedcomponents.h"
+#include "installer/core/appfunctions.h"
+#include "installer/core/installlog.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 
 #include <filesystem>
+
+using namespace setup;
 
 namespace fs = std::filesystem;
 

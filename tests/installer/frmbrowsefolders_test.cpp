@@ -1,8 +1,8 @@
 // The folder picker, offscreen, over a real options page and real folders: where it opens,
 // and what Accept (button or menu) and Cancel leave in the installation folder.
-#include "frmbrowsefolders.h"
-#include "frmsecond.h"
-#include "wizardfixture.h"
+#include "installer/ui/frmbrowsefolders.h"
+#include "installer/ui/frmsecond.h"
+#include "tests/installer/wizardfixture.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeView>
+
+using namespace setup;
 
 class frmBrowseFoldersTest final : public QObject
 {

@@ -1,13 +1,15 @@
 // The welcome page, offscreen: what it sets up when it loads, and its Continue with each
 // of the checks that may end Setup instead of moving on.
-#include "appfunctions.h"
-#include "frmfirst.h"
-#include "frmsecond.h"
-#include "wizardfixture.h"
+#include "installer/core/appfunctions.h"
+#include "installer/ui/frmfirst.h"
+#include "installer/ui/frmsecond.h"
+#include "tests/installer/wizardfixture.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+
+using namespace setup;
 
 namespace fs = std::filesystem;
 

@@ -1,14 +1,16 @@
 // The licence page, offscreen: its agreement, the acceptance that brings up Continue,
 // the way on to the welcome page and the ways out of Setup.
-#include "frmlicense.h"
-#include "licenseagreement.h"
-#include "wizardfixture.h"
+#include "installer/core/licenseagreement.h"
+#include "installer/ui/frmlicense.h"
+#include "tests/installer/wizardfixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+
+using namespace setup;
 
 class frmLicenseTest final : public QObject
 {

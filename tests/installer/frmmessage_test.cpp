@@ -1,12 +1,14 @@
 // The completion message: its look, its texts and that it closes itself.
 
-#include "frmmessage.h"
+#include "installer/ui/frmmessage.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+
+using namespace setup;
 
 class frmMessageTest final : public QObject
 {

@@ -1,12 +1,14 @@
 // The options page, offscreen: the shortcut options its folders allow, the installation
 // folder's default and its rule, and what its Continue refuses.
-#include "frmsecond.h"
-#include "wizardfixture.h"
+#include "installer/ui/frmsecond.h"
+#include "tests/installer/wizardfixture.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+using namespace setup;
 
 namespace fs = std::filesystem;
 

@@ -1,14 +1,16 @@
 // The progress window: its controls, the status line and the progress cover.
 
-#include "fakedesktop.h"
-#include "fakesharedcomponents.h"
-#include "frmthird.h"
+#include "desktop/fake/fakedesktop.h"
+#include "desktop/fake/fakesharedcomponents.h"
+#include "installer/ui/frmthird.h"
 #include "tests/support/windowprobe.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QtTest>
+
+using namespace setup;
 
 class frmThirdTest final : public QObject
 {

@@ -1,11 +1,13 @@
-#include "appfunctions.h"
-#include "installlog.h"
-#include "setupfixture.h"
+#include "installer/core/appfunctions.h"
+#include "installer/core/installlog.h"
+#include "tests/installer/setupfixture.h"
 
-#include "textfile.h"
+#include "desktop/textfile.h"
 #include <ostream>
 
 #include <filesystem>
+
+using namespace setup;
 
 namespace fs = std::filesystem;
 

@@ -2,13 +2,15 @@
 // write to (an unprivileged child) and an install killed part-way. Each runs the real engine
 // in a child process; afterwards the disk and the log must agree, so that an uninstall can
 // take back whatever was made.
-#include "childprocess.h"
-#include "installlog.h"
-#include "setupfixture.h"
-#include "textfile.h"
+#include "desktop/textfile.h"
+#include "installer/core/installlog.h"
+#include "tests/installer/setupfixture.h"
+#include "tests/support/childprocess.h"
 
 #include <cstring>
 #include <filesystem>
+
+using namespace setup;
 
 namespace fs = std::filesystem;
 

@@ -2,18 +2,18 @@
 // starter and real desktop entries, into temporary folders, from a package whose
 // programs are small scripts that leave a trace when they run.
 
-#include "appfunctions.h"
-#include "desktopentrywriter.h"
-#include "fakedesktop.h"
-#include "fakesharedcomponents.h"
-#include "frmthird.h"
-#include "installlog.h"
-#include "programfiles.h"
-#include "qteventpump.h"
-#include "qtmessagewait.h"
-#include "qtshell.h"
-#include "tempfolder.h"
-#include "textfile.h"
+#include "desktop/fake/fakedesktop.h"
+#include "desktop/fake/fakesharedcomponents.h"
+#include "desktop/linux/desktopentrywriter.h"
+#include "desktop/linux/qteventpump.h"
+#include "desktop/linux/qtmessagewait.h"
+#include "desktop/linux/qtshell.h"
+#include "desktop/textfile.h"
+#include "installer/core/appfunctions.h"
+#include "installer/core/installlog.h"
+#include "installer/core/programfiles.h"
+#include "installer/ui/frmthird.h"
+#include "tests/support/tempfolder.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +22,8 @@
 #include <QtTest>
 
 #include <filesystem>
+
+using namespace setup;
 
 namespace fs = std::filesystem;
 

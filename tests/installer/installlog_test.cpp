@@ -1,7 +1,7 @@
-#include "installlog.h"
-#include "platformnames.h"
-#include "tempfolder.h"
-#include "textfile.h"
+#include "desktop/platformnames.h"
+#include "desktop/textfile.h"
+#include "installer/core/installlog.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,8 @@
 #include <ostream>
 
 #include <filesystem>
+
+using namespace setup;
 
 namespace {
 

@@ -1,9 +1,11 @@
-#include "installlog.h"
-#include "setupfixture.h"
+#include "installer/core/installlog.h"
+#include "tests/installer/setupfixture.h"
 
 #include <ostream>
 
 #include <filesystem>
+
+using namespace setup;
 
 namespace fs = std::filesystem;
 

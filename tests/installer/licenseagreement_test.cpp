@@ -1,9 +1,11 @@
 // The licence agreement's text: its sections in their order and its line layout.
-#include "licenseagreement.h"
+#include "installer/core/licenseagreement.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
+
+using namespace setup;
 
 namespace {
 

@@ -6,7 +6,7 @@
 // answered Yes, any other message box OK. What the user did and saw is appended to the file named by
 // STOWLET_TEST_TRANSCRIPT, one line each. Placed as "Setup" in an installation package,
 // it installs from that package's "Support" folder exactly as the product does.
-#include "setupprogram.h"
+#include "installer/ui/setupprogram.h"
 #include "tests/support/standinuser.h"
 
 #include <QApplication>
@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+
+using namespace setup;
 
 namespace {
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "fakedesktop.h"
-#include "fakemessagewait.h"
-#include "fakesharedcomponents.h"
-#include "installengine.h"
-#include "paths.h"
-#include "platformnames.h"
-#include "programfiles.h"
-#include "setupglobals.h"
-#include "tempfolder.h"
+#include "desktop/fake/fakedesktop.h"
+#include "desktop/fake/fakemessagewait.h"
+#include "desktop/fake/fakesharedcomponents.h"
+#include "desktop/paths.h"
+#include "desktop/platformnames.h"
+#include "installer/core/installengine.h"
+#include "installer/core/programfiles.h"
+#include "installer/core/setupglobals.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+namespace setup {
 
 /// A progress window that writes down what the engine asks of it, in one list shared
 /// with the waits, so that a test sees the whole sequence in order.
@@ -106,3 +108,5 @@ protected:
     RecordingWindow window{events};
     InstallContext install{globals, desktop.services(), components, window};
 };
+
+} // namespace setup

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "fakedesktop.h"
-#include "fakemessagewait.h"
-#include "fakesharedcomponents.h"
-#include "programfiles.h"
-#include "setupsession.h"
-#include "tempfolder.h"
+#include "desktop/fake/fakedesktop.h"
+#include "desktop/fake/fakemessagewait.h"
+#include "desktop/fake/fakesharedcomponents.h"
+#include "installer/core/programfiles.h"
+#include "installer/ui/setupsession.h"
+#include "tests/support/tempfolder.h"
 #include "tests/support/windowprobe.h"
 
 #include <QAbstractButton>
@@ -13,6 +13,8 @@
 
 #include <filesystem>
 #include <string>
+
+namespace setup {
 
 /// One run of Setup's pages against real temporary folders: an installation package
 /// (the installer's folder with "Support" holding the eight program files), a home with
@@ -58,3 +60,5 @@ inline void cancelOrCloseBox(QWidget &page, QAbstractButton *cancel, bool byClos
     else
         QTest::mouseClick(cancel, Qt::LeftButton);
 }
+
+} // namespace setup

@@ -1,16 +1,18 @@
 // The wizard's checks and rules against real temporary folders, with the fake desktop.
-#include "appfunctions.h"
-#include "fakedesktop.h"
-#include "fakesharedcomponents.h"
-#include "paths.h"
-#include "tempfolder.h"
-#include "wizardsteps.h"
+#include "desktop/fake/fakedesktop.h"
+#include "desktop/fake/fakesharedcomponents.h"
+#include "desktop/paths.h"
+#include "installer/core/appfunctions.h"
+#include "installer/core/wizardsteps.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
+
+using namespace setup;
 
 namespace fs = std::filesystem;
 

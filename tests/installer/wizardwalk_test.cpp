@@ -1,14 +1,16 @@
 // Setup from its first page to a finished install, offscreen, through the real windows
 // and a real package in temporary folders: the files, shortcuts and log it leaves.
-#include "frmlicense.h"
-#include "installlog.h"
-#include "textfile.h"
-#include "wizardfixture.h"
+#include "desktop/textfile.h"
+#include "installer/core/installlog.h"
+#include "installer/ui/frmlicense.h"
+#include "tests/installer/wizardfixture.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+using namespace setup;
 
 namespace fs = std::filesystem;
 

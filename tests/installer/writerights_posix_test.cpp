@@ -1,13 +1,15 @@
 // The write test in a folder the user may not write to. Tests run as root, which writes
 // anywhere, so the check runs in a child process that has become an unprivileged user.
-#include "appfunctions.h"
-#include "childprocess.h"
-#include "fakedesktop.h"
-#include "tempfolder.h"
+#include "desktop/fake/fakedesktop.h"
+#include "installer/core/appfunctions.h"
+#include "tests/support/childprocess.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+using namespace setup;
 
 namespace fs = std::filesystem;
 

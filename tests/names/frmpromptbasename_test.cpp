@@ -1,14 +1,16 @@
-#include "frmpromptbasename.h"
-#include "namedetails.h"
-#include "naming.h"
-#include "qtext.h"
+#include "desktop/qtext.h"
 #include "tests/support/toolbarbed.h"
 #include "tests/support/windowprobe.h"
+#include "toolbar/core/naming.h"
+#include "toolbar/names/frmpromptbasename.h"
+#include "toolbar/names/namedetails.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+
+using namespace toolbar;
 
 class PromptBaseNameTest : public QObject
 {

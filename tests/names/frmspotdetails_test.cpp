@@ -1,11 +1,13 @@
-#include "frmspotdetails.h"
-#include "qtext.h"
+#include "desktop/qtext.h"
 #include "tests/support/toolbarbed.h"
+#include "toolbar/names/frmspotdetails.h"
 
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+
+using namespace toolbar;
 
 class SpotDetailsTest : public QObject
 {

@@ -1,15 +1,17 @@
 // Shows one of the base-name and options windows with sample data, for looking at them
 // on a real X server: windowshots prompt | details | options
-#include "fakedesktop.h"
-#include "frmoptions.h"
-#include "frmpromptbasename.h"
-#include "frmspotdetails.h"
+#include "desktop/fake/fakedesktop.h"
 #include "tests/support/toolbarbed.h"
+#include "toolbar/names/frmpromptbasename.h"
+#include "toolbar/names/frmspotdetails.h"
+#include "toolbar/options/frmoptions.h"
 
 #include <QApplication>
 
 #include <cstring>
 #include <iostream>
+
+using namespace toolbar;
 
 int main(int argc, char *argv[])
 {

@@ -1,6 +1,6 @@
-#include "frmoptions.h"
-#include "optionstestbed.h"
+#include "tests/options/optionstestbed.h"
 #include "tests/support/windowprobe.h"
+#include "toolbar/options/frmoptions.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -12,6 +12,8 @@
 #include <QtTest>
 
 #include <filesystem>
+
+using namespace toolbar;
 
 namespace {
 const char *const CheckBoxes[] = {"chkSameBaseNames",     "chkAlignVertically", "chkRememberLocation",

@@ -1,8 +1,10 @@
-#include "frmoptions.h"
-#include "optionstestbed.h"
+#include "tests/options/optionstestbed.h"
+#include "toolbar/options/frmoptions.h"
 
 #include <QLabel>
 #include <QtTest>
+
+using namespace toolbar;
 
 /// The hover help, driven by real mouse moves through the window system.
 class OptionsHelpTest : public QObject

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "desktopentrywriter.h"
+#include "desktop/linux/desktopentrywriter.h"
 #include "tests/support/toolbarbed.h"
 
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace toolbar {
 
 /// The toolbar bed for the options window: three spots, the Startup folder in the
 /// temporary folder, and the real desktop-entry writer for the shortcut it gets.
@@ -26,3 +28,5 @@ struct OptionsTestBed : ToolbarBed
 
     std::string autostart = temp.makeFolder("autostart");
 };
+
+} // namespace toolbar

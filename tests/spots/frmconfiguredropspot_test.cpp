@@ -1,9 +1,9 @@
-#include "colorswatch.h"
-#include "dropspotreceiver.h"
-#include "frmconfiguredropspot.h"
+#include "desktop/widgets/volumefolderfilter.h"
 #include "tests/spots/spotstestbed.h"
 #include "tests/support/windowprobe.h"
-#include "volumefolderfilter.h"
+#include "toolbar/spots/colorswatch.h"
+#include "toolbar/spots/dropspotreceiver.h"
+#include "toolbar/spots/frmconfiguredropspot.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,6 +15,8 @@
 #include <QTreeView>
 
 #include <memory>
+
+using namespace toolbar;
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "colorswatch.h"
-#include "dropspotwindows.h"
-#include "frmconfiguredropspot.h"
-#include "frmlistdropspots.h"
-#include "qtwidgetext.h"
-#include "spotcolor.h"
+#include "desktop/qtwidgetext.h"
+#include "desktop/widgets/volumefolderfilter.h"
 #include "tests/spots/spotstestbed.h"
 #include "tests/support/windowprobe.h"
-#include "volumefolderfilter.h"
+#include "toolbar/spots/colorswatch.h"
+#include "toolbar/spots/dropspotwindows.h"
+#include "toolbar/spots/frmconfiguredropspot.h"
+#include "toolbar/spots/frmlistdropspots.h"
+#include "toolbar/spots/spotcolor.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -20,6 +20,8 @@
 
 #include <map>
 #include <memory>
+
+using namespace toolbar;
 
 namespace {
 

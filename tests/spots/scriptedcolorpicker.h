@@ -1,11 +1,13 @@
 #pragma once
 
-#include "colorpicker.h"
+#include "toolbar/spots/colorpicker.h"
 
 #include <cstdint>
 #include <deque>
 #include <optional>
 #include <vector>
+
+namespace toolbar {
 
 /// A colour picker that answers from a script: a value is a picked colour, nullopt (or an
 /// empty script) a cancelled picker. Records the colour each opening started from.
@@ -26,3 +28,5 @@ public:
     std::deque<std::optional<std::int32_t>> answers;
     std::vector<std::int32_t> startedFrom;
 };
+
+} // namespace toolbar

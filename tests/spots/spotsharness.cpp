@@ -1,16 +1,18 @@
 // Opens the drop spot list editor on sample spots, and with "editor" also the drop spot
 // editor on the second spot, so that both windows can be looked at on a real display.
-#include "dropspotwindows.h"
-#include "frmconfiguredropspot.h"
-#include "frmlistdropspots.h"
-#include "platform.h"
-#include "qtcolorpicker.h"
+#include "desktop/platform.h"
 #include "tests/support/toolbarbed.h"
+#include "toolbar/spots/dropspotwindows.h"
+#include "toolbar/spots/frmconfiguredropspot.h"
+#include "toolbar/spots/frmlistdropspots.h"
+#include "toolbar/spots/qtcolorpicker.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QTableWidget>
+
+using namespace toolbar;
 
 int main(int argc, char *argv[])
 {

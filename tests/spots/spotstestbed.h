@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace toolbar {
+
 /// The toolbar bed with a scripted colour picker, for the drop spot editors.
 struct SpotsTestBed : ToolbarBed
 {
@@ -20,3 +22,5 @@ struct SpotsTestBed : ToolbarBed
 
     ScriptedColorPicker picker;
 };
+
+} // namespace toolbar

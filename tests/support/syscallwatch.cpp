@@ -1,4 +1,4 @@
-#include "syscallwatch.h"
+#include "tests/support/syscallwatch.h"
 
 #include <cerrno>
 #include <climits>

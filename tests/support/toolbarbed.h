@@ -1,9 +1,9 @@
 #pragma once
 
-#include "appcontext.h"
-#include "datafiles.h"
-#include "fakedesktop.h"
+#include "desktop/fake/fakedesktop.h"
 #include "tests/support/tempfolder.h"
+#include "toolbar/core/appcontext.h"
+#include "toolbar/core/datafiles.h"
 
 #include <cstdint>
 #include <deque>
@@ -11,6 +11,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+namespace toolbar {
 
 /// A base-name prompt that answers from a script and counts how often it was shown.
 class ScriptedPrompt final : public BaseNamePrompt
@@ -98,3 +100,5 @@ public:
     RecordingToolbar toolbar;
     AppContext app{globals, services, &prompt, &toolbar};
 };
+
+} // namespace toolbar

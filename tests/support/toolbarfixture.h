@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+namespace toolbar {
+
 /// The toolbar bed as a GoogleTest fixture.
 class ToolbarFixture : public ::testing::Test, public ToolbarBed
 {
 };
+
+} // namespace toolbar

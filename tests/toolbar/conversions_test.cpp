@@ -1,6 +1,8 @@
-#include "conversions.h"
+#include "toolbar/core/conversions.h"
 
 #include <gtest/gtest.h>
+
+using namespace toolbar;
 
 namespace {
 

@@ -1,11 +1,13 @@
-#include "datafiles.h"
-#include "paths.h"
-#include "toolbarfixture.h"
+#include "desktop/paths.h"
+#include "tests/support/toolbarfixture.h"
+#include "toolbar/core/datafiles.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+
+using namespace toolbar;
 
 namespace {
 

@@ -2,14 +2,16 @@
 // program folder only the administrator may change. Each runs the real code in a child
 // process under the matching limit.
 
-#include "childprocess.h"
-#include "dropflow.h"
-#include "startup.h"
-#include "toolbarfixture.h"
+#include "tests/support/childprocess.h"
+#include "tests/support/toolbarfixture.h"
+#include "toolbar/core/dropflow.h"
+#include "toolbar/core/startup.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+using namespace toolbar;
 
 namespace fs = std::filesystem;
 

@@ -1,12 +1,14 @@
-#include "dropflow.h"
-#include "filecopy.h"
-#include "naming.h"
-#include "paths.h"
-#include "toolbarfixture.h"
+#include "desktop/filecopy.h"
+#include "desktop/paths.h"
+#include "tests/support/toolbarfixture.h"
+#include "toolbar/core/dropflow.h"
+#include "toolbar/core/naming.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+using namespace toolbar;
 
 namespace fs = std::filesystem;
 

@@ -1,14 +1,16 @@
-#include "dropflow.h"
-#include "dropitems.h"
-#include "dropqueue.h"
-#include "droptext.h"
-#include "imagetypes.h"
-#include "toolbarfixture.h"
+#include "tests/support/toolbarfixture.h"
+#include "toolbar/core/dropflow.h"
+#include "toolbar/core/dropitems.h"
+#include "toolbar/core/dropqueue.h"
+#include "toolbar/core/droptext.h"
+#include "toolbar/core/imagetypes.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+
+using namespace toolbar;
 
 namespace fs = std::filesystem;
 

@@ -1,7 +1,7 @@
-#include "filecopy.h"
-#include "naming.h"
-#include "paths.h"
-#include "toolbarfixture.h"
+#include "desktop/filecopy.h"
+#include "desktop/paths.h"
+#include "tests/support/toolbarfixture.h"
+#include "toolbar/core/naming.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,8 @@
 #include <ostream>
 #include <set>
 #include <string>
+
+using namespace toolbar;
 
 namespace {
 

@@ -1,11 +1,13 @@
-#include "naming.h"
-#include "shellprocedures.h"
-#include "startup.h"
-#include "toolbarfixture.h"
+#include "desktop/shellprocedures.h"
+#include "tests/support/toolbarfixture.h"
+#include "toolbar/core/naming.h"
+#include "toolbar/core/startup.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+using namespace toolbar;
 
 namespace {
 

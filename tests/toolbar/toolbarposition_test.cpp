@@ -1,7 +1,9 @@
-#include "fakedesktop.h"
-#include "toolbarposition.h"
+#include "desktop/fake/fakedesktop.h"
+#include "toolbar/core/toolbarposition.h"
 
 #include <gtest/gtest.h>
+
+using namespace toolbar;
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "toolbarharness.h"
+#include "tests/toolbarui/toolbarharness.h"
 
-#include "qtext.h"
-#include "toolbarinstance.h"
-#include "toolbarposition.h"
+#include "desktop/qtext.h"
+#include "toolbar/core/toolbarposition.h"
+#include "toolbar/ui/toolbarinstance.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -16,6 +16,8 @@
 #include <QToolTip>
 
 #include <memory>
+
+using namespace toolbar;
 
 /// The toolbar window: layout of the squares, window size, caption messages, position.
 class FrmDropTest : public QObject

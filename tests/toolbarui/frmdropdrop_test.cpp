@@ -1,8 +1,8 @@
-#include "toolbarharness.h"
+#include "tests/toolbarui/toolbarharness.h"
 
-#include "fakedirectsave.h"
-#include "fakedownloader.h"
-#include "qtext.h"
+#include "desktop/fake/fakedirectsave.h"
+#include "desktop/fake/fakedownloader.h"
+#include "desktop/qtext.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -12,6 +12,8 @@
 
 #include <filesystem>
 #include <memory>
+
+using namespace toolbar;
 
 /// Drops on the toolbar, sent as real drag events through its window.
 class FrmDropDropTest : public QObject

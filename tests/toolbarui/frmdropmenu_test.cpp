@@ -1,7 +1,7 @@
-#include "toolbarharness.h"
+#include "tests/toolbarui/toolbarharness.h"
 
-#include "popupmenu.h"
-#include "qtext.h"
+#include "desktop/qtext.h"
+#include "toolbar/ui/popupmenu.h"
 
 #include <QAction>
 #include <QMenu>
@@ -9,6 +9,8 @@
 #include <QTest>
 
 #include <memory>
+
+using namespace toolbar;
 
 /// The toolbar's pop-up menu, its commands and the mouse on the squares.
 class FrmDropMenuTest : public QObject
@@ -152,7 +154,7 @@ void FrmDropMenuTest::entriesOpenTheirWindows()
         entry(name)->trigger();
     const std::vector<std::string> expected{"configureDropSpots", "options", "help", "about", "nameDetails 1"};
     QCOMPARE(h->host.opened, expected);
-    QCOMPARE(visibleWindows(), QStringList{"frmDrop/frmDrop"}); // nothing to show yet
+    QCOMPARE(visibleWindows(), QStringList{"frmDrop/toolbar::frmDrop"}); // nothing to show yet
 }
 
 void FrmDropMenuTest::nameDetailsBesideTheToolbar()

@@ -1,15 +1,17 @@
 #pragma once
 
-#include "dialoghost.h"
-#include "frmdrop.h"
-#include "spotsquare.h"
 #include "tests/support/toolbarbed.h"
 #include "tests/support/windowprobe.h"
+#include "toolbar/ui/dialoghost.h"
+#include "toolbar/ui/frmdrop.h"
+#include "toolbar/ui/spotsquare.h"
 
 #include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace toolbar {
 
 /// Records which window the toolbar asked for; hands out a Name Details stand-in.
 class RecordingHost final : public DialogHost
@@ -69,3 +71,5 @@ struct ToolbarHarness : ToolbarBed
     RecordingHost host;
     std::unique_ptr<frmDrop> window;
 };
+
+} // namespace toolbar

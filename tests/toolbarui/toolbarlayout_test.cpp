@@ -1,8 +1,10 @@
-#include "toolbarlayout.h"
+#include "toolbar/ui/toolbarlayout.h"
 
 #include <QTest>
 
 #include <vector>
+
+using namespace toolbar;
 
 Q_DECLARE_METATYPE(std::vector<TwipsRect>)
 

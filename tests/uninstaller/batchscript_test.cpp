@@ -1,7 +1,9 @@
 // The self-removal script for the Windows command interpreter.
-#include "selfremovalscript.h"
+#include "uninstaller/core/selfremovalscript.h"
 
 #include <gtest/gtest.h>
+
+using namespace uninstall;
 
 namespace {
 

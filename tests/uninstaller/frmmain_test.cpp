@@ -1,7 +1,7 @@
 // The uninstaller's window, offscreen, with the fake desktop and instant waits over a real
 // installation in a test folder.
-#include "frmmain.h"
-#include "uninstallsupport.h"
+#include "tests/uninstaller/uninstallsupport.h"
+#include "uninstaller/ui/frmmain.h"
 
 #include <QApplication>
 #include <QImage>
@@ -13,6 +13,8 @@
 #include <QTest>
 
 #include <memory>
+
+using namespace uninstall;
 
 namespace {
 

@@ -1,9 +1,11 @@
-#include "installlog.h"
-#include "tempfolder.h"
+#include "tests/support/tempfolder.h"
+#include "uninstaller/core/installlog.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+using namespace uninstall;
 
 namespace fs = std::filesystem;
 

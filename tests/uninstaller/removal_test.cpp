@@ -1,12 +1,14 @@
-#include "installlog.h"
-#include "paths.h"
-#include "protectedfolders.h"
-#include "uninstallfixture.h"
+#include "desktop/paths.h"
+#include "tests/uninstaller/uninstallfixture.h"
+#include "uninstaller/core/installlog.h"
+#include "uninstaller/core/protectedfolders.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+
+using namespace uninstall;
 
 namespace fs = std::filesystem;
 

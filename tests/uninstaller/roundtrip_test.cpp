@@ -16,11 +16,11 @@
 // writes it the moment it first runs (its first-run marker), as any program keeps its
 // user's settings, and the uninstaller, removing only what the install made, leaves it.
 // The test checks that it holds that marker, which also proves the installed toolbar ran.
-#include "desktopentrywriter.h"
-#include "paths.h"
-#include "qtknownfolders.h"
-#include "shellprocedures.h"
-#include "uninstallsupport.h"
+#include "desktop/linux/desktopentrywriter.h"
+#include "desktop/linux/qtknownfolders.h"
+#include "desktop/paths.h"
+#include "desktop/shellprocedures.h"
+#include "tests/uninstaller/uninstallsupport.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -33,6 +33,8 @@
 #include <map>
 #include <sstream>
 #include <unistd.h>
+
+using namespace uninstall;
 
 namespace fs = std::filesystem;
 

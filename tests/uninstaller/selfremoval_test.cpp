@@ -1,6 +1,8 @@
-#include "paths.h"
-#include "selfremovalscript.h"
-#include "uninstallfixture.h"
+#include "desktop/paths.h"
+#include "tests/uninstaller/uninstallfixture.h"
+#include "uninstaller/core/selfremovalscript.h"
+
+using namespace uninstall;
 
 namespace {
 

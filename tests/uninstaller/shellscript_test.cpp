@@ -1,7 +1,7 @@
 // The self-removal script for /bin/sh: its exact lines, and the script run for real against a
 // stand-in for the uninstaller.
-#include "selfremovalscript.h"
-#include "tempfolder.h"
+#include "tests/support/tempfolder.h"
+#include "uninstaller/core/selfremovalscript.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,8 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+
+using namespace uninstall;
 
 extern char **environ;
 

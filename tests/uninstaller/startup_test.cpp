@@ -1,8 +1,10 @@
-#include "paths.h"
-#include "privatefolder.h"
-#include "uninstallfixture.h"
+#include "desktop/paths.h"
+#include "desktop/privatefolder.h"
+#include "tests/uninstaller/uninstallfixture.h"
 
 #include <filesystem>
+
+using namespace uninstall;
 
 namespace fs = std::filesystem;
 

@@ -1,10 +1,12 @@
-#include "paths.h"
-#include "selfremovalscript.h"
-#include "shellprocedures.h"
-#include "uninstallfixture.h"
+#include "desktop/paths.h"
+#include "desktop/shellprocedures.h"
+#include "tests/uninstaller/uninstallfixture.h"
+#include "uninstaller/core/selfremovalscript.h"
 
 #include <filesystem>
 #include <fstream>
+
+using namespace uninstall;
 
 namespace fs = std::filesystem;
 

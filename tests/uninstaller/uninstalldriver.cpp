@@ -5,10 +5,12 @@
 // "StowletUninstaller" into a test installation, it relaunches itself from the temporary
 // folder exactly as the product does.
 #include "tests/support/standinuser.h"
-#include "uninstallerprogram.h"
+#include "uninstaller/ui/uninstallerprogram.h"
 
 #include <QApplication>
 #include <QPushButton>
+
+using namespace uninstall;
 
 namespace {
 

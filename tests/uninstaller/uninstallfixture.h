@@ -1,9 +1,11 @@
 #pragma once
 
-#include "appfunctions.h"
-#include "uninstallsupport.h"
+#include "tests/uninstaller/uninstallsupport.h"
+#include "uninstaller/core/appfunctions.h"
 
 #include <gtest/gtest.h>
+
+namespace uninstall {
 
 /// The uninstall bed as a GoogleTest fixture, with the uninstaller's logic over it and its
 /// window recorded.
@@ -32,3 +34,5 @@ protected:
     RecordingHost host;
     UninstallContext context{globals, fake.services(), wait, host};
 };
+
+} // namespace uninstall

@@ -1,13 +1,15 @@
-#include "uninstallsupport.h"
+#include "tests/uninstaller/uninstallsupport.h"
 
-#include "knownfolders.h"
-#include "paths.h"
-#include "platformnames.h"
-#include "privatefolder.h"
+#include "desktop/knownfolders.h"
+#include "desktop/paths.h"
+#include "desktop/platformnames.h"
+#include "desktop/privatefolder.h"
 
 #include <algorithm>
 #include <cctype>
 #include <fstream>
+
+namespace uninstall {
 
 namespace fs = std::filesystem;
 
@@ -168,3 +170,5 @@ std::vector<std::string> treeOf(const std::string &folder)
     std::sort(entries.begin(), entries.end());
     return entries;
 }
+
+} // namespace uninstall

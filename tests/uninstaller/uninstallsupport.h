@@ -1,13 +1,15 @@
 #pragma once
 
-#include "appcontext.h"
-#include "fakedesktop.h"
-#include "fakemessagewait.h"
-#include "tempfolder.h"
+#include "desktop/fake/fakedesktop.h"
+#include "desktop/fake/fakemessagewait.h"
+#include "tests/support/tempfolder.h"
+#include "uninstaller/core/appcontext.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
+
+namespace uninstall {
 
 /// The window side, recorded.
 class RecordingHost final : public UninstallerHost
@@ -111,3 +113,5 @@ struct UninstallBed
 inline const std::string ConfirmationText = "Are you sure you want to uninstall Stowlet?";
 inline const std::string SuccessText =
     "Stowlet was successfully uninstalled.\r\rYou may need to restart your computer before all changes take effect.";
+
+} // namespace uninstall

@@ -1,13 +1,15 @@
 // What the uninstaller may not do: look into a folder, remove an installation for all users,
 // write into the temporary folder. The superuser may do all of it, so under it each check
 // runs in a child process that has given up its rights.
-#include "uninstallfixture.h"
+#include "tests/uninstaller/uninstallfixture.h"
 
 #include <filesystem>
 #include <functional>
 
 #include <sys/wait.h>
 #include <unistd.h>
+
+using namespace uninstall;
 
 namespace fs = std::filesystem;
 

@@ -1,9 +1,9 @@
-#include "ansitext.h"
-#include "paths.h"
-#include "tempfolder.h"
-#include "textfile.h"
-#include "win32messageboxes.h"
-#include "windowsdesktop.h"
+#include "desktop/paths.h"
+#include "desktop/textfile.h"
+#include "desktop/windows/ansitext.h"
+#include "desktop/windows/win32messageboxes.h"
+#include "desktop/windows/windowsdesktop.h"
+#include "tests/support/tempfolder.h"
 
 #include <windows.h>
 

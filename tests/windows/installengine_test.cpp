@@ -1,18 +1,20 @@
-#include "appfunctions.h"
-#include "installengine.h"
-#include "installlog.h"
-#include "paths.h"
-#include "programfiles.h"
-#include "shelllinkwriter.h"
-#include "tempfolder.h"
-#include "textfile.h"
-#include "win32messagewait.h"
-#include "win32sharedcomponents.h"
-#include "windowsdesktop.h"
+#include "desktop/paths.h"
+#include "desktop/textfile.h"
+#include "desktop/windows/shelllinkwriter.h"
+#include "desktop/windows/win32messagewait.h"
+#include "desktop/windows/win32sharedcomponents.h"
+#include "desktop/windows/windowsdesktop.h"
+#include "installer/core/appfunctions.h"
+#include "installer/core/installengine.h"
+#include "installer/core/installlog.h"
+#include "installer/core/programfiles.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+using namespace setup;
 
 namespace fs = std::filesystem;
 

@@ -1,6 +1,6 @@
-#include "win32knownfolders.h"
+#include "desktop/windows/win32knownfolders.h"
 
-#include "paths.h"
+#include "desktop/paths.h"
 
 // The other Win32 headers need what windows.h defines, so it comes first.
 #include <windows.h>

@@ -1,5 +1,5 @@
-#include "clswaitabletimer.h"
-#include "win32messagewait.h"
+#include "common/clswaitabletimer.h"
+#include "desktop/windows/win32messagewait.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "paths.h"
-#include "tempfolder.h"
-#include "textfile.h"
-#include "win32shell.h"
+#include "desktop/paths.h"
+#include "desktop/textfile.h"
+#include "desktop/windows/win32shell.h"
+#include "tests/support/tempfolder.h"
 
 // The other Win32 headers need what windows.h defines, so it comes first.
 #include <windows.h>

@@ -1,8 +1,8 @@
-#include "paths.h"
-#include "shelllinkwriter.h"
-#include "shellprocedures.h"
-#include "tempfolder.h"
-#include "windowsdesktop.h"
+#include "desktop/paths.h"
+#include "desktop/shellprocedures.h"
+#include "desktop/windows/shelllinkwriter.h"
+#include "desktop/windows/windowsdesktop.h"
+#include "tests/support/tempfolder.h"
 
 #include <windows.h>
 

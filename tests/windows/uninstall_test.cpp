@@ -1,9 +1,9 @@
-#include "paths.h"
-#include "selfremovalscript.h"
-#include "tempfolder.h"
-#include "textfile.h"
-#include "win32knownfolders.h"
-#include "win32shell.h"
+#include "desktop/paths.h"
+#include "desktop/textfile.h"
+#include "desktop/windows/win32knownfolders.h"
+#include "desktop/windows/win32shell.h"
+#include "tests/support/tempfolder.h"
+#include "uninstaller/core/selfremovalscript.h"
 
 #include <windows.h>
 
@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+
+using namespace uninstall;
 
 namespace fs = std::filesystem;
 

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "desktop.h"
-#include "globals.h"
+#include "desktop/desktop.h"
+#include "toolbar/core/globals.h"
 
 #include <string>
+
+namespace toolbar {
 
 /// Asks the user for a new base name. The window behind it leaves the confirmed text in
 /// Globals::NewBaseName, or leaves it empty when the user cancelled.
@@ -48,3 +50,5 @@ struct AppContext
     BaseNamePrompt *prompt = nullptr;
     ToolbarHooks *toolbar = nullptr;
 };
+
+} // namespace toolbar

@@ -1,9 +1,11 @@
-#include "conversions.h"
+#include "toolbar/core/conversions.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <utility>
+
+namespace toolbar {
 
 std::string BoolToText(bool value)
 {
@@ -123,3 +125,5 @@ bool IsNumericText(const std::string &text)
 {
     return parseDecimal(text).has_value();
 }
+
+} // namespace toolbar

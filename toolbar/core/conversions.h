@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+namespace toolbar {
+
 /// Conversions between option values and their text or check-box forms.
 
 /// "TRUE" or "FALSE".
@@ -32,3 +34,5 @@ std::optional<std::int32_t> TextToLong(const std::string &text);
 
 /// True when the whole text (blanks around it allowed) reads as a decimal number.
 bool IsNumericText(const std::string &text);
+
+} // namespace toolbar

@@ -1,14 +1,16 @@
-#include "datafiles.h"
+#include "toolbar/core/datafiles.h"
 
-#include "conversions.h"
-#include "naming.h"
-#include "paths.h"
-#include "textfile.h"
+#include "desktop/paths.h"
+#include "desktop/textfile.h"
+#include "toolbar/core/conversions.h"
+#include "toolbar/core/naming.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <optional>
+
+namespace toolbar {
 
 namespace {
 
@@ -262,3 +264,5 @@ void ComputeDataPaths(Globals &g, const std::string &programFolder)
         g.AppFolder = programFolder;
     }
 }
+
+} // namespace toolbar

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "appcontext.h"
+#include "toolbar/core/appcontext.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+namespace toolbar {
 
 /// DropOptions.txt and SpotData.txt: 8-bit text beside the program, CR LF line ends.
 
@@ -62,3 +64,5 @@ bool SaveSpotRows(AppContext &app, const std::vector<SpotRow> &rows);
 
 /// Computes SpotDataPath, OptionsPath and AppFolder from the program's folder.
 void ComputeDataPaths(Globals &globals, const std::string &programFolder);
+
+} // namespace toolbar

@@ -1,11 +1,13 @@
-#include "dropflow.h"
+#include "toolbar/core/dropflow.h"
 
-#include "filecopy.h"
-#include "naming.h"
-#include "paths.h"
-#include "shellprocedures.h"
+#include "desktop/filecopy.h"
+#include "desktop/paths.h"
+#include "desktop/shellprocedures.h"
+#include "toolbar/core/naming.h"
 
 #include <chrono>
+
+namespace toolbar {
 
 namespace {
 
@@ -137,3 +139,5 @@ void HandleDrop(AppContext &app, std::int32_t square, const std::string &folder,
             spot.SequenceNumber = g.DropSpots[p].SequenceNumber;
     }
 }
+
+} // namespace toolbar

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "appcontext.h"
-#include "dropitems.h"
+#include "toolbar/core/appcontext.h"
+#include "toolbar/core/dropitems.h"
 
 #include <cstdint>
 #include <string>
+
+namespace toolbar {
 
 /// The start of the message shown when a drop holds nothing that can be saved.
 inline constexpr const char *FileFormatIncorrectMessage =
@@ -23,3 +25,5 @@ bool CopyDroppedFile(AppContext &app, const DroppedItem &item, const std::string
 /// Saves every item of a drop on a square into folder (the square's folder) under the
 /// spot's next numbered names.
 void HandleDrop(AppContext &app, std::int32_t square, const std::string &folder, const DropPayload &payload);
+
+} // namespace toolbar

@@ -1,10 +1,12 @@
-#include "dropitems.h"
+#include "toolbar/core/dropitems.h"
 
-#include "droptext.h"
-#include "imagetypes.h"
+#include "toolbar/core/droptext.h"
+#include "toolbar/core/imagetypes.h"
 
 #include <cctype>
 #include <map>
+
+namespace toolbar {
 
 namespace {
 
@@ -335,3 +337,5 @@ DropPayload ExtractDropItems(const MimeFormats &formats)
     };
     return ReadDropItems(view);
 }
+
+} // namespace toolbar

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "directsave.h"
-#include "temporaryfile.h"
+#include "desktop/directsave.h"
+#include "toolbar/core/temporaryfile.h"
 
 #include <functional>
 #include <memory>
@@ -9,6 +9,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+namespace toolbar {
 
 /// One dropped thing that can be saved as a file: a local file to copy, a file the drag
 /// source wrote for this drop (moved into place), or content the drag source handed over
@@ -120,3 +122,5 @@ std::string DownloadedFileName(const std::string &address, const std::string &co
 
 /// ReadDropItems over formats already read (no direct save).
 DropPayload ExtractDropItems(const MimeFormats &formats);
+
+} // namespace toolbar

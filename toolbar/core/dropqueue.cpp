@@ -1,11 +1,13 @@
-#include "dropqueue.h"
+#include "toolbar/core/dropqueue.h"
 
-#include "dropflow.h"
-#include "filecopy.h"
-#include "imagetypes.h"
-#include "paths.h"
+#include "desktop/filecopy.h"
+#include "desktop/paths.h"
+#include "toolbar/core/dropflow.h"
+#include "toolbar/core/imagetypes.h"
 
 #include <cctype>
+
+namespace toolbar {
 
 namespace {
 
@@ -145,3 +147,5 @@ void DropQueue::downloaded(Drop &drop, const std::shared_ptr<const TemporaryFile
     m_app.desktop.messages.showMessage(std::string(DownloadFailedMessage) + "\r" + payload.download->address + "\r" +
                                        reason);
 }
+
+} // namespace toolbar

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "appcontext.h"
-#include "downloader.h"
-#include "dropitems.h"
+#include "desktop/downloader.h"
+#include "toolbar/core/appcontext.h"
+#include "toolbar/core/dropitems.h"
 
 #include <cstdint>
 #include <deque>
 #include <memory>
 #include <optional>
 #include <string>
+
+namespace toolbar {
 
 /// The message shown when a dropped picture's address could not be fetched and the drop
 /// holds nothing else to save; the address and the reason follow it.
@@ -68,3 +70,5 @@ private:
     std::string m_lastProgress;
     std::shared_ptr<DropQueue *> m_self; ///< lets a download that ends after the queue see it is gone
 };
+
+} // namespace toolbar

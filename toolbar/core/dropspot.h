@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace toolbar {
+
 /// One drop spot: a coloured square on the toolbar standing for a target folder.
 /// Only FolderPath and Color are kept in SpotData.txt; the rest lives for one run.
 struct DropSpot
@@ -17,3 +19,5 @@ struct DropSpot
 };
 
 using DropSpotList = std::vector<DropSpot>;
+
+} // namespace toolbar

@@ -1,7 +1,9 @@
-#include "droptext.h"
+#include "toolbar/core/droptext.h"
 
 #include <cctype>
 #include <cstdint>
+
+namespace toolbar {
 
 namespace DropText {
 
@@ -302,3 +304,5 @@ std::string fileNameInContentDisposition(const std::string &header)
 }
 
 } // namespace DropText
+
+} // namespace toolbar

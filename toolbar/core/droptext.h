@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace toolbar {
+
 /// Reading the texts a drag source offers. Browsers hand some of them over as UTF-16
 /// (with or without a byte-order mark) and others as UTF-8; everything here returns
 /// UTF-8 and never trusts a length or an encoding it is given.
@@ -40,3 +42,5 @@ std::string fileNameInAddress(const std::string &address);
 std::string fileNameInContentDisposition(const std::string &header);
 
 } // namespace DropText
+
+} // namespace toolbar

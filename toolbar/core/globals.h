@@ -1,11 +1,13 @@
 #pragma once
 
-#include "dropspot.h"
-#include "options.h"
-#include "randomsource.h"
+#include "toolbar/core/dropspot.h"
+#include "toolbar/core/options.h"
+#include "toolbar/core/randomsource.h"
 
 #include <set>
 #include <string>
+
+namespace toolbar {
 
 /// The values the whole toolbar program shares for one run. Owned by main (or a test)
 /// and handed around by reference.
@@ -22,3 +24,5 @@ struct Globals
     RandomSource random;
     std::set<std::string> CleanedFolders; ///< spot folders rid of old partial copies this run
 };
+
+} // namespace toolbar

@@ -1,10 +1,12 @@
-#include "imagetypes.h"
+#include "toolbar/core/imagetypes.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdint>
 #include <fstream>
+
+namespace toolbar {
 
 namespace ImageTypes {
 
@@ -184,3 +186,5 @@ std::string fileHead(const std::string &path)
 }
 
 } // namespace ImageTypes
+
+} // namespace toolbar

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace toolbar {
+
 /// Picture file types: recognising them by their first bytes, and the extensions and
 /// MIME types that go with them. A browser's idea of a picture's name is often wrong
 /// (a WebP served as ".jpg", an address without a name); the bytes are not.
@@ -27,3 +29,5 @@ std::string extensionForMimeType(std::string_view mimeType);
 bool extensionFits(std::string_view extension, std::string_view typeExtension);
 
 } // namespace ImageTypes
+
+} // namespace toolbar

@@ -1,13 +1,15 @@
-#include "naming.h"
+#include "toolbar/core/naming.h"
 
-#include "filecopy.h"
-#include "paths.h"
-#include "shellprocedures.h"
+#include "desktop/filecopy.h"
+#include "desktop/paths.h"
+#include "desktop/shellprocedures.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstring>
+
+namespace toolbar {
 
 namespace {
 
@@ -218,3 +220,5 @@ void NewBaseNameCommand(AppContext &app, std::int32_t square)
     if (app.toolbar)
         app.toolbar->flashCaption(name);
 }
+
+} // namespace toolbar

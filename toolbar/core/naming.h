@@ -1,10 +1,12 @@
 #pragma once
 
-#include "appcontext.h"
+#include "toolbar/core/appcontext.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+
+namespace toolbar {
 
 /// The letters of random base names; letters are picked by position.
 inline constexpr const char *RandomAlphabet = "mnbvcxzasdfghjklpoiuytrewqPOIUYTREWQLKJHGFDSAMNBVCXZ";
@@ -62,3 +64,5 @@ void SyncBaseNames(Globals &globals);
 /// The toolbar's new-base-name command for a square: asks for a name and, unless the
 /// user gave none, gives it to that spot (or all spots when they share one name).
 void NewBaseNameCommand(AppContext &app, std::int32_t square);
+
+} // namespace toolbar

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace toolbar {
+
 /// The eight program options, kept in DropOptions.txt. A default-constructed record
 /// holds the program's start values (false and 0), which a DropOptions.txt that lacks a
 /// key leaves in place; the defaults proper are set by RestoreDefaultOptions.
@@ -32,3 +34,5 @@ struct Options
 
     bool operator==(const Options &) const = default;
 };
+
+} // namespace toolbar

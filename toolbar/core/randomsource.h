@@ -3,6 +3,8 @@
 #include <functional>
 #include <random>
 
+namespace toolbar {
+
 /// The program's pseudo-random generator, uniform over [0, 1), seeded once per run.
 /// Tests may script its values.
 class RandomSource
@@ -25,3 +27,5 @@ private:
     std::mt19937 m_engine{13};
     std::function<double()> m_script;
 };
+
+} // namespace toolbar

@@ -1,13 +1,15 @@
-#include "startup.h"
+#include "toolbar/core/startup.h"
 
-#include "datafiles.h"
-#include "localclock.h"
-#include "naming.h"
-#include "shellprocedures.h"
-#include "textfile.h"
-#include "userdatafolder.h"
+#include "desktop/localclock.h"
+#include "desktop/shellprocedures.h"
+#include "desktop/textfile.h"
+#include "toolbar/core/datafiles.h"
+#include "toolbar/core/naming.h"
+#include "toolbar/core/userdatafolder.h"
 
 #include <chrono>
+
+namespace toolbar {
 
 bool IsFirstRun(Desktop &desktop)
 {
@@ -41,3 +43,5 @@ void Main(AppContext &app, StartupWindows &windows, const std::string &programFo
     ResetBaseNames(app);
     windows.showToolbar();
 }
+
+} // namespace toolbar

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "appcontext.h"
+#include "toolbar/core/appcontext.h"
 
 #include <string>
+
+namespace toolbar {
 
 /// The windows the start-up sequence opens.
 class StartupWindows
@@ -35,3 +37,5 @@ unsigned StartupSeed();
 /// drop spots, first base names, then the toolbar. programFolder is the program's folder; the
 /// data files live there, or in the user's own folder when all users share the program's folder.
 void Main(AppContext &app, StartupWindows &windows, const std::string &programFolder);
+
+} // namespace toolbar

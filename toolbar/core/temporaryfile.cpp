@@ -1,10 +1,12 @@
-#include "temporaryfile.h"
+#include "toolbar/core/temporaryfile.h"
 
-#include "paths.h"
+#include "desktop/paths.h"
 
 #include <filesystem>
 #include <set>
 #include <utility>
+
+namespace toolbar {
 
 namespace {
 std::multiset<std::string> g_held;
@@ -26,3 +28,5 @@ bool TemporaryFile::held(const std::string &name)
 {
     return g_held.count(name) > 0;
 }
+
+} // namespace toolbar

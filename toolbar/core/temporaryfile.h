@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace toolbar {
+
 /// A file made for one drop (a drag source wrote it into the spot's folder): it belongs
 /// to the drop, and whatever of it is still there when the last holder lets go is
 /// removed, so that a declined or failed save leaves nothing behind. Moving the file to
@@ -23,3 +25,5 @@ public:
 private:
     std::string m_path;
 };
+
+} // namespace toolbar

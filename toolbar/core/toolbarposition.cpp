@@ -1,10 +1,12 @@
-#include "toolbarposition.h"
+#include "toolbar/core/toolbarposition.h"
 
-#include "shellprocedures.h"
+#include "desktop/shellprocedures.h"
 
 #include <charconv>
 #include <cmath>
 #include <string>
+
+namespace toolbar {
 
 namespace {
 double readTwips(SettingsStore &settings, const char *key)
@@ -47,3 +49,5 @@ bool WriteToolbarPosition(SettingsStore &settings, const ToolbarPosition &positi
     const bool left = settings.saveSetting(ProgramTitle, ToolbarLocationSection, "Left", TwipsText(position.left));
     return top && left;
 }
+
+} // namespace toolbar

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "desktop.h"
+#include "desktop/desktop.h"
+
+namespace toolbar {
 
 /// The toolbar's remembered top-left corner in twips.
 struct ToolbarPosition
@@ -27,3 +29,5 @@ bool WriteToolbarPosition(SettingsStore &settings, const ToolbarPosition &positi
 
 /// The decimal text of a twips value: "1500", "1500.5".
 std::string TwipsText(double twips);
+
+} // namespace toolbar

@@ -1,10 +1,12 @@
-#include "userdatafolder.h"
+#include "toolbar/core/userdatafolder.h"
 
-#include "paths.h"
-#include "shellprocedures.h"
-#include "textfile.h"
+#include "desktop/paths.h"
+#include "desktop/shellprocedures.h"
+#include "desktop/textfile.h"
 
 #include <filesystem>
+
+namespace toolbar {
 
 namespace fs = std::filesystem;
 
@@ -53,3 +55,5 @@ void UseUserDataFolderWhenShared(AppContext &app)
     g.SpotDataPath = spotData;
     g.OptionsPath = options;
 }
+
+} // namespace toolbar

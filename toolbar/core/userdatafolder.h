@@ -1,8 +1,10 @@
 #pragma once
 
-#include "appcontext.h"
+#include "toolbar/core/appcontext.h"
 
 #include <string>
+
+namespace toolbar {
 
 /// The file a system package puts beside the program. Its one line is the command on the
 /// PATH by which the package starts the toolbar. A folder that holds it belongs to the
@@ -21,3 +23,5 @@ std::string UserDataFolder(Desktop &desktop);
 /// PackageCommand. Where the user can write to an unpackaged program's folder, the paths
 /// stay as they are.
 void UseUserDataFolderWhenShared(AppContext &app);
+
+} // namespace toolbar

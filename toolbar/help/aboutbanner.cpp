@@ -1,9 +1,11 @@
-#include "aboutbanner.h"
+#include "toolbar/help/aboutbanner.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 
 #include <array>
+
+namespace toolbar {
 
 namespace {
 // The squares take the colours a new user's spots usually get.
@@ -57,3 +59,5 @@ QPixmap aboutBanner(const QSize &size, qreal devicePixelRatio)
     }
     return pixmap;
 }
+
+} // namespace toolbar

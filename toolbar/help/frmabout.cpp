@@ -1,15 +1,17 @@
-#include "frmabout.h"
+#include "toolbar/help/frmabout.h"
 
-#include "aboutbanner.h"
-#include "helpmetrics.h"
-#include "qtwidgetext.h"
-#include "shellprocedures.h"
-#include "tallowmere.h"
+#include "desktop/qtwidgetext.h"
+#include "desktop/shellprocedures.h"
+#include "toolbar/help/aboutbanner.h"
+#include "toolbar/help/helpmetrics.h"
+#include "toolbar/help/tallowmere.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+
+namespace toolbar {
 
 namespace {
 const QColor Background(64, 64, 64);
@@ -179,3 +181,5 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
     }
     return QDialog::eventFilter(watched, event);
 }
+
+} // namespace toolbar

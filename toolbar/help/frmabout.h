@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell.h"
+#include "desktop/shell.h"
 
 #include <QColor>
 #include <QDialog>
@@ -9,6 +9,8 @@
 
 class QLabel;
 class QPushButton;
+
+namespace toolbar {
 
 /// The about box: the program, its maker and its versions, and two links to the maker
 /// (the web site and the technical-support mail address). Shown modally.
@@ -54,3 +56,5 @@ private:
     QPushButton *cmdClose = nullptr;
     QColor m_NormalLinkColor; ///< the links' colour while the mouse is not over them
 };
+
+} // namespace toolbar

@@ -1,15 +1,17 @@
-#include "frmhelp.h"
+#include "toolbar/help/frmhelp.h"
 
-#include "eventpump.h"
-#include "helpmetrics.h"
-#include "helptopics.h"
-#include "qtwidgetext.h"
+#include "desktop/eventpump.h"
+#include "desktop/qtwidgetext.h"
+#include "toolbar/help/helpmetrics.h"
+#include "toolbar/help/helptopics.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QResizeEvent>
+
+namespace toolbar {
 
 namespace {
 QPointer<frmHelp> &sharedWindow()
@@ -208,3 +210,5 @@ void frmHelp::fitControls()
     if (textHeight > 0)
         txtHelp->resize(txtHelp->width(), textHeight);
 }
+
+} // namespace toolbar

@@ -9,6 +9,8 @@ class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 
+namespace toolbar {
+
 /// The built-in manual: a list of topics and, below it, the selected topic's text.
 /// An ordinary non-modal window with no owner; there is one at a time.
 class frmHelp final : public QWidget
@@ -54,3 +56,5 @@ private:
     EventPump &m_pump;
     int m_showSerial = 0; ///< counts topic changes, so that an older one cannot overwrite a newer one
 };
+
+} // namespace toolbar

@@ -1,8 +1,10 @@
-#include "helpmetrics.h"
-#include "qtwidgetext.h"
+#include "toolbar/help/helpmetrics.h"
+#include "desktop/qtwidgetext.h"
 
 #include <QFontDatabase>
 #include <QWidget>
+
+namespace toolbar {
 
 QRect twipsRect(const QWidget *widget, double left, double top, double width, double height)
 {
@@ -64,3 +66,5 @@ QFont palatinoFont(qreal points, bool bold)
                                        QStringLiteral("URW Palladio L"), QStringLiteral("DejaVu Serif")};
     return namedFont(QStringLiteral("Palatino Linotype"), fallbacks, QFont::Serif, points, bold);
 }
+
+} // namespace toolbar

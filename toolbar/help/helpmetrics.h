@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace toolbar {
+
 /// A rectangle given in twips (left, top, width, height), in pixels.
 QRect twipsRect(const QWidget *widget, double left, double top, double width, double height);
 
@@ -19,3 +21,5 @@ QFont namedFont(const QString &face, const QStringList &fallbacks, QFont::StyleH
 /// The windows' two faces with their fallbacks.
 QFont sansSerifFont(qreal points, bool bold); ///< "MS Sans Serif"
 QFont palatinoFont(qreal points, bool bold);  ///< "Palatino Linotype"
+
+} // namespace toolbar

@@ -1,4 +1,6 @@
-#include "helptopics.h"
+#include "toolbar/help/helptopics.h"
+
+namespace toolbar {
 
 // The manual's texts are kept exactly as they have always read, misspellings and double
 // spaces included: users and earlier documentation quote them.
@@ -82,3 +84,5 @@ const HelpTopic *FindHelpTopic(std::string_view key)
     }
     return nullptr;
 }
+
+} // namespace toolbar

@@ -1,9 +1,9 @@
-#include "frmpromptbasename.h"
+#include "toolbar/names/frmpromptbasename.h"
 
-#include "namedetails.h"
-#include "naming.h"
-#include "qtext.h"
-#include "selectallonfocus.h"
+#include "desktop/qtext.h"
+#include "toolbar/core/naming.h"
+#include "toolbar/names/namedetails.h"
+#include "toolbar/names/selectallonfocus.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace toolbar {
 
 frmPromptBaseName::frmPromptBaseName(AppContext &app, QWidget *parent)
     : QDialog(parent), m_app(app),
@@ -86,3 +88,5 @@ void frmPromptBaseName::cmdOK_Click()
     m_app.globals.NewBaseName = name;
     accept();
 }
+
+} // namespace toolbar

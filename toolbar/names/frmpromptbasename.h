@@ -1,12 +1,14 @@
 #pragma once
 
-#include "appcontext.h"
+#include "toolbar/core/appcontext.h"
 
 #include <QDialog>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace toolbar {
 
 /// "New Base Name": asks for a base name, offering a random one. Shown modally; the
 /// confirmed text is left in Globals::NewBaseName, which stays empty when cancelled.
@@ -35,3 +37,5 @@ private:
     QPushButton *cmdOK;
     QPushButton *cmdCancel;
 };
+
+} // namespace toolbar

@@ -1,9 +1,9 @@
-#include "frmspotdetails.h"
+#include "toolbar/names/frmspotdetails.h"
 
-#include "naming.h"
-#include "qtext.h"
-#include "qtwidgetext.h"
-#include "selectallonfocus.h"
+#include "desktop/qtext.h"
+#include "desktop/qtwidgetext.h"
+#include "toolbar/core/naming.h"
+#include "toolbar/names/selectallonfocus.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <algorithm>
 #include <cmath>
+
+namespace toolbar {
 
 namespace {
 // The window's inner area and the panel inside it, in twips. The panel sits 50 twips in
@@ -185,3 +187,5 @@ int frmSpotDetails::toTwips(double pixels) const
 {
     return static_cast<int>(std::lround(PixelsToTwips(pixels, logicalDpiX())));
 }
+
+} // namespace toolbar

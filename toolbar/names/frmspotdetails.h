@@ -1,7 +1,7 @@
 #pragma once
 
-#include "appcontext.h"
-#include "namedetails.h"
+#include "toolbar/core/appcontext.h"
+#include "toolbar/names/namedetails.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -12,6 +12,8 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace toolbar {
 
 /// Name Details: the base name and current number of one drop spot, both editable. A
 /// borderless tool window whose coloured edge strip is the handle to drag it by.
@@ -60,3 +62,5 @@ private:
     std::int32_t m_GrabX = 0;
     std::int32_t m_GrabY = 0;
 };
+
+} // namespace toolbar

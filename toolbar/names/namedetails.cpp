@@ -1,8 +1,10 @@
-#include "namedetails.h"
+#include "toolbar/names/namedetails.h"
 
-#include "conversions.h"
-#include "naming.h"
-#include "shellprocedures.h"
+#include "desktop/shellprocedures.h"
+#include "toolbar/core/conversions.h"
+#include "toolbar/core/naming.h"
+
+namespace toolbar {
 
 SpotDetailsTarget TargetSpot(const Globals &globals, std::int32_t position)
 {
@@ -67,3 +69,5 @@ DetailsOutcome ApplySpotDetails(AppContext &app, const SpotDetailsTarget &target
     }
     return DetailsOutcome::Applied;
 }
+
+} // namespace toolbar

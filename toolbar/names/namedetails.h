@@ -1,10 +1,12 @@
 #pragma once
 
-#include "appcontext.h"
+#include "toolbar/core/appcontext.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+
+namespace toolbar {
 
 /// The rules behind the Name Details window and the base-name prompt. No Qt here.
 
@@ -51,3 +53,5 @@ enum class DetailsOutcome { Applied, SpotsChanged };
 /// The name is expected trimmed and safe, the number normalised.
 DetailsOutcome ApplySpotDetails(AppContext &app, const SpotDetailsTarget &target, const std::string &baseName,
                                 const std::string &number);
+
+} // namespace toolbar

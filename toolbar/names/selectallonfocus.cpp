@@ -1,9 +1,11 @@
-#include "selectallonfocus.h"
+#include "toolbar/names/selectallonfocus.h"
 
 #include <QEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
+
+namespace toolbar {
 
 SelectAllOnFocus::SelectAllOnFocus(QLineEdit *edit) : QObject(edit), m_edit(edit)
 {
@@ -29,3 +31,5 @@ bool SelectAllOnFocus::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+} // namespace toolbar

@@ -4,6 +4,8 @@
 
 class QLineEdit;
 
+namespace toolbar {
+
 /// Selects the whole text of a line edit each time it receives the focus, whether by
 /// keyboard or by mouse. A click would otherwise place the cursor right after the focus
 /// arrived, so the selection is made once the click has been handled.
@@ -24,3 +26,5 @@ private:
 
     QLineEdit *m_edit;
 };
+
+} // namespace toolbar

@@ -1,12 +1,12 @@
-#include "frmoptions.h"
+#include "toolbar/options/frmoptions.h"
 
-#include "conversions.h"
-#include "datafiles.h"
-#include "optionshelp.h"
-#include "optionssave.h"
-#include "qtext.h"
-#include "qtwidgetext.h"
-#include "spotcolor.h"
+#include "desktop/qtext.h"
+#include "desktop/qtwidgetext.h"
+#include "toolbar/core/conversions.h"
+#include "toolbar/core/datafiles.h"
+#include "toolbar/options/optionshelp.h"
+#include "toolbar/options/optionssave.h"
+#include "toolbar/spots/spotcolor.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,6 +21,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace toolbar {
 
 namespace {
 constexpr const char *SizeNames[] = {"TINY", "SMALL", "MEDIUM", "LARGE", "JUMBO"};
@@ -310,3 +312,5 @@ void frmOptions::mnuRestoreDefaults_Click()
     close();
     app.desktop.messages.showMessage("Default Values Restored");
 }
+
+} // namespace toolbar

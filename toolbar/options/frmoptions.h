@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appcontext.h"
+#include "toolbar/core/appcontext.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -17,6 +17,8 @@ class QLayout;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+
+namespace toolbar {
 
 /// "Options": the eight program options, with a help panel that explains the control
 /// under the mouse. "Save" stores them and applies what shows at once.
@@ -75,3 +77,5 @@ private:
 
     std::int32_t m_previewSide = 0; ///< side of picSize in twips: the size last chosen
 };
+
+} // namespace toolbar

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace toolbar {
+
 /// The hover help of the options window: the title and text shown while the mouse moves
 /// over a control, by the control's name. Sentences are separated by two spaces.
 struct OptionHelp
@@ -36,3 +38,5 @@ inline constexpr OptionHelp OptionHelpTexts[] = {
     {"txtMaxLength", "Max random base name length",
      "This is the maximum number of charictars a randomly generated base name will have.  (minimum is 3)"},
 };
+
+} // namespace toolbar

@@ -1,9 +1,11 @@
-#include "optionssave.h"
+#include "toolbar/options/optionssave.h"
 
-#include "conversions.h"
-#include "datafiles.h"
-#include "naming.h"
-#include "shellprocedures.h"
+#include "desktop/shellprocedures.h"
+#include "toolbar/core/conversions.h"
+#include "toolbar/core/datafiles.h"
+#include "toolbar/core/naming.h"
+
+namespace toolbar {
 
 namespace {
 constexpr std::int32_t FallbackMaxLength = 7;
@@ -65,3 +67,5 @@ bool RestoreDefaultsAndRelayout(AppContext &app)
         app.toolbar->LoadSpotsFromArray();
     return true;
 }
+
+} // namespace toolbar

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "appcontext.h"
+#include "toolbar/core/appcontext.h"
 
 #include <cstdint>
 #include <string>
+
+namespace toolbar {
 
 /// What the options window holds when the user saves: check-box values (1 ticked, 0 not),
 /// the typed length and the spot size last chosen from the list.
@@ -34,3 +36,5 @@ bool SaveOptionsEntry(AppContext &app, const OptionsEntry &entry);
 /// when it is vertical. The caller tells the user once its window has closed. When
 /// DropOptions.txt cannot be written, Options is left as it was and false is returned.
 bool RestoreDefaultsAndRelayout(AppContext &app);
+
+} // namespace toolbar

@@ -1,8 +1,10 @@
-#include "arrowicon.h"
+#include "toolbar/spots/arrowicon.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+
+namespace toolbar {
 
 namespace {
 
@@ -44,3 +46,5 @@ QIcon arrowIcon(Qt::ArrowType direction, const QColor &color)
         icon.addPixmap(arrowPixmap(direction, faded, side), QIcon::Disabled);
     return icon;
 }
+
+} // namespace toolbar

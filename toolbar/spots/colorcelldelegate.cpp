@@ -1,7 +1,9 @@
-#include "colorcelldelegate.h"
+#include "toolbar/spots/colorcelldelegate.h"
 
 #include <QApplication>
 #include <QPainter>
+
+namespace toolbar {
 
 ColorCellDelegate::ColorCellDelegate(QObject *parent) : QStyledItemDelegate(parent) {}
 
@@ -29,3 +31,5 @@ void ColorCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     painter->drawRoundedRect(swatch, 2, 2);
     painter->restore();
 }
+
+} // namespace toolbar

@@ -2,6 +2,8 @@
 
 #include <QStyledItemDelegate>
 
+namespace toolbar {
+
 /// Paints a grid cell as a swatch of the colour in its background role, inset so that the
 /// row's selection stays visible around it.
 class ColorCellDelegate final : public QStyledItemDelegate
@@ -14,3 +16,5 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };
+
+} // namespace toolbar

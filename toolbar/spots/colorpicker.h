@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace toolbar {
+
 /// The platform's colour picker. Windows reach it through this interface so that a test
 /// can script the choice instead of blocking on a modal dialog.
 class ColorPicker
@@ -15,3 +17,5 @@ public:
     /// picked, or current when the user cancelled.
     virtual std::int32_t pickColor(std::int32_t current, QWidget *parent) = 0;
 };
+
+} // namespace toolbar

@@ -1,11 +1,13 @@
-#include "colorswatch.h"
+#include "toolbar/spots/colorswatch.h"
 
-#include "qtwidgetext.h"
-#include "spotcolor.h"
+#include "desktop/qtwidgetext.h"
+#include "toolbar/spots/spotcolor.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace toolbar {
 
 ColorSwatch::ColorSwatch(int sideTwips, Kind kind, QWidget *parent)
     : QWidget(parent), m_side(twipsToPixels(*this, sideTwips)), m_kind(kind)
@@ -77,3 +79,5 @@ void ColorSwatch::keyPressEvent(QKeyEvent *event)
     }
     QWidget::keyPressEvent(event);
 }
+
+} // namespace toolbar

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace toolbar {
+
 /// A square filled with a spot's colour. The clickable kind takes the keyboard focus and
 /// reports a click or Space, so that it can open a colour picker.
 class ColorSwatch final : public QWidget
@@ -37,3 +39,5 @@ private:
     std::int32_t m_value = 255;
     bool m_pressed = false;
 };
+
+} // namespace toolbar

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace toolbar {
+
 /// Where the drop spot editor hands a confirmed spot: the list editor's working copy.
 class DropSpotReceiver
 {
@@ -15,3 +17,5 @@ public:
     /// Overwrites folder and colour of the row current now.
     virtual void TakeInChanges(const std::string &m_Folder, std::int32_t m_Color) = 0;
 };
+
+} // namespace toolbar

@@ -1,6 +1,8 @@
-#include "dropspotwindows.h"
+#include "toolbar/spots/dropspotwindows.h"
 
-#include "frmlistdropspots.h"
+#include "toolbar/spots/frmlistdropspots.h"
+
+namespace toolbar {
 
 DropSpotWindows::DropSpotWindows(AppContext &app, ColorPicker &picker) : m_app(app), m_picker(picker) {}
 
@@ -24,3 +26,5 @@ frmListDropSpots *DropSpotWindows::listEditor() const
 {
     return m_list;
 }
+
+} // namespace toolbar

@@ -1,11 +1,14 @@
 #pragma once
 
-#include "appcontext.h"
+#include "toolbar/core/appcontext.h"
 
 #include <QPointer>
 
-class ColorPicker;
 class QWidget;
+
+namespace toolbar {
+
+class ColorPicker;
 class frmListDropSpots;
 
 /// Keeps the drop spot list editor a single shared window: the first request makes it,
@@ -29,3 +32,5 @@ private:
     ColorPicker &m_picker;
     QPointer<frmListDropSpots> m_list;
 };
+
+} // namespace toolbar

@@ -1,14 +1,14 @@
-#include "frmconfiguredropspot.h"
+#include "toolbar/spots/frmconfiguredropspot.h"
 
-#include "colorpicker.h"
-#include "colorswatch.h"
+#include "desktop/messageboxes.h"
+#include "desktop/paths.h"
+#include "desktop/qtext.h"
+#include "desktop/qtwidgetext.h"
 #include "desktop/widgets/folderpicker.h"
-#include "dropspotreceiver.h"
-#include "messageboxes.h"
-#include "paths.h"
-#include "qtext.h"
-#include "qtwidgetext.h"
-#include "spotcolor.h"
+#include "toolbar/spots/colorpicker.h"
+#include "toolbar/spots/colorswatch.h"
+#include "toolbar/spots/dropspotreceiver.h"
+#include "toolbar/spots/spotcolor.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -23,6 +23,8 @@
 #include <QVBoxLayout>
 
 #include <cctype>
+
+namespace toolbar {
 
 namespace {
 
@@ -209,3 +211,5 @@ bool frmConfigureDropSpot::pointDirAtDrive(const QString &root)
         m_folderPicker->showFolder(root);
     return true;
 }
+
+} // namespace toolbar

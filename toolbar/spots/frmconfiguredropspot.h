@@ -5,15 +5,18 @@
 #include <cstdint>
 #include <string>
 
-class ColorPicker;
-class ColorSwatch;
-class DropSpotReceiver;
 class FolderPicker;
 class MessageBoxes;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTreeView;
+
+namespace toolbar {
+
+class ColorPicker;
+class ColorSwatch;
+class DropSpotReceiver;
 
 /// The drop spot editor ("Configure Drop Spot"): one spot's folder, chosen with the volume
 /// list and the folder tree, and its colour. OK hands both to the list editor. Made with
@@ -61,3 +64,5 @@ private:
     QString m_StartDrive;
     std::string m_folder; ///< the folder shown in txtFolder, as the program's 8-bit text
 };
+
+} // namespace toolbar

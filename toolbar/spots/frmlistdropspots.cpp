@@ -1,13 +1,13 @@
-#include "frmlistdropspots.h"
+#include "toolbar/spots/frmlistdropspots.h"
 
-#include "arrowicon.h"
-#include "colorcelldelegate.h"
-#include "colorswatch.h"
-#include "conversions.h"
-#include "frmconfiguredropspot.h"
-#include "qtext.h"
-#include "qtwidgetext.h"
-#include "spotcolor.h"
+#include "desktop/qtext.h"
+#include "desktop/qtwidgetext.h"
+#include "toolbar/core/conversions.h"
+#include "toolbar/spots/arrowicon.h"
+#include "toolbar/spots/colorcelldelegate.h"
+#include "toolbar/spots/colorswatch.h"
+#include "toolbar/spots/frmconfiguredropspot.h"
+#include "toolbar/spots/spotcolor.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+namespace toolbar {
 
 namespace {
 
@@ -333,3 +335,5 @@ void frmListDropSpots::refreshPreview()
     if (row >= 0)
         PicColor->setColorValue(colorAt(row));
 }
+
+} // namespace toolbar

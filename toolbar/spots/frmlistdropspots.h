@@ -1,8 +1,8 @@
 #pragma once
 
-#include "appcontext.h"
-#include "datafiles.h"
-#include "dropspotreceiver.h"
+#include "toolbar/core/appcontext.h"
+#include "toolbar/core/datafiles.h"
+#include "toolbar/spots/dropspotreceiver.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -11,14 +11,17 @@
 #include <string>
 #include <vector>
 
-class ColorPicker;
-class ColorSwatch;
 class QAction;
 class QGroupBox;
 class QMenu;
 class QMenuBar;
 class QPushButton;
 class QTableWidget;
+
+namespace toolbar {
+
+class ColorPicker;
+class ColorSwatch;
 class frmConfigureDropSpot;
 
 /// The drop spot list editor ("Drop Spots"). Works on a private copy of the spots, the rows
@@ -86,3 +89,5 @@ private:
     QMenuBar *m_menuBar = nullptr;
     bool m_saving = false;
 };
+
+} // namespace toolbar

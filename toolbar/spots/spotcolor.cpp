@@ -1,6 +1,8 @@
-#include "spotcolor.h"
+#include "toolbar/spots/spotcolor.h"
 
-#include "conversions.h"
+#include "toolbar/core/conversions.h"
+
+namespace toolbar {
 
 QColor colorFromValue(std::int32_t value)
 {
@@ -17,3 +19,5 @@ QColor colorFromText(const std::string &text, std::int32_t fallback)
 {
     return colorFromValue(TextToLong(text).value_or(fallback));
 }
+
+} // namespace toolbar

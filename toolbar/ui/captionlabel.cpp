@@ -1,9 +1,11 @@
-#include "captionlabel.h"
+#include "toolbar/ui/captionlabel.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 #include <algorithm>
+
+namespace toolbar {
 
 namespace {
 constexpr int Gap = 2; // pixels between the toolbar's frame and the label
@@ -51,3 +53,5 @@ void CaptionLabel::showBeside(const QString &text, const QRect &toolbarFrame)
     show();
     raise();
 }
+
+} // namespace toolbar

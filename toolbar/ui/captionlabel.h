@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace toolbar {
+
 /// The caption's text where the toolbar's caption bar is too narrow to show it: a small
 /// borderless label beside the toolbar, above other windows, that never takes the focus
 /// and lets the mouse through.
@@ -17,3 +19,5 @@ public:
     /// below it), never over it; empty text hides the label.
     void showBeside(const QString &text, const QRect &toolbarFrame);
 };
+
+} // namespace toolbar

@@ -2,6 +2,8 @@
 
 class QWidget;
 
+namespace toolbar {
+
 /// The windows the toolbar opens from its pop-up menu. The program's wiring provides
 /// them; the toolbar only asks. Each window is a single instance: asking for one that
 /// is open brings it forward.
@@ -27,3 +29,5 @@ public:
     /// Shows the about box and returns when it is closed.
     virtual void openAbout() = 0;
 };
+
+} // namespace toolbar

@@ -1,9 +1,11 @@
-#include "dropreader.h"
+#include "toolbar/ui/dropreader.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QMimeData>
 #include <QStringList>
+
+namespace toolbar {
 
 namespace {
 
@@ -50,3 +52,5 @@ DropPayload readDrop(const QMimeData &mime, const std::string &folder, DirectSav
     }
     return ReadDropItems(formats, step);
 }
+
+} // namespace toolbar

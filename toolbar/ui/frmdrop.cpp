@@ -1,18 +1,18 @@
-#include "frmdrop.h"
+#include "toolbar/ui/frmdrop.h"
 
-#include "conversions.h"
-#include "dialoghost.h"
-#include "dropflow.h"
-#include "dropreader.h"
-#include "naming.h"
-#include "paths.h"
-#include "popupmenu.h"
-#include "qtext.h"
-#include "shellprocedures.h"
-#include "spotcolor.h"
-#include "spotsquare.h"
+#include "desktop/paths.h"
+#include "desktop/qtext.h"
+#include "desktop/shellprocedures.h"
+#include "toolbar/core/conversions.h"
+#include "toolbar/core/dropflow.h"
+#include "toolbar/core/naming.h"
+#include "toolbar/core/toolbarposition.h"
+#include "toolbar/spots/spotcolor.h"
+#include "toolbar/ui/dialoghost.h"
+#include "toolbar/ui/dropreader.h"
+#include "toolbar/ui/popupmenu.h"
+#include "toolbar/ui/spotsquare.h"
 #include "toolbar/ui/toolbarcaption.h"
-#include "toolbarposition.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,6 +23,8 @@
 
 #include <algorithm>
 #include <utility>
+
+namespace toolbar {
 
 namespace {
 // A spot whose colour text is unreadable paints black.
@@ -363,3 +365,5 @@ void frmDrop::openLastFileSaved()
         return;
     OpenWithShell(m_app.desktop, Paths::join(fromQt(squareFolder(m_currentSquare)), fromQt(name)));
 }
+
+} // namespace toolbar

@@ -1,17 +1,20 @@
 #pragma once
 
-#include "appcontext.h"
-#include "dropqueue.h"
-#include "toolbarlayout.h"
+#include "toolbar/core/appcontext.h"
+#include "toolbar/core/dropqueue.h"
+#include "toolbar/ui/toolbarlayout.h"
 
 #include <QSize>
 #include <QWidget>
 
 #include <vector>
 
+class QMimeData;
+
+namespace toolbar {
+
 class DialogHost;
 class PopUpMenu;
-class QMimeData;
 class SpotSquare;
 class ToolbarCaption;
 
@@ -93,3 +96,5 @@ private:
     int m_currentSquare = 0;
     DropQueue m_drops;
 };
+
+} // namespace toolbar

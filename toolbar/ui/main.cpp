@@ -1,4 +1,4 @@
-#include "stowletapp.h"
+#include "toolbar/ui/stowletapp.h"
 
 #include <QApplication>
 
@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Stowlet"));
     // The program ends when its last window closes: the toolbar, or a window still open after it.
     QApplication::setQuitOnLastWindowClosed(true);
-    StowletApp stowlet(QApplication::applicationDirPath());
+    toolbar::StowletApp stowlet(QApplication::applicationDirPath());
     if (!stowlet.start())
         return 0; // the toolbar already running has come to the front
     return QApplication::exec();

@@ -1,6 +1,8 @@
-#include "popupmenu.h"
+#include "toolbar/ui/popupmenu.h"
 
 #include <QAction>
+
+namespace toolbar {
 
 namespace {
 QAction *namedAction(QMenu *menu, const QString &caption, const char *name)
@@ -55,3 +57,5 @@ QString PopUpMenu::lastFileSaved() const
 {
     return mnuLastFileSaved->data().toString();
 }
+
+} // namespace toolbar

@@ -4,6 +4,8 @@
 
 class QAction;
 
+namespace toolbar {
+
 /// The toolbar's pop-up menu `mnuPopUp` with its entries, in display order. The toolbar
 /// connects the entries; this class only builds them and keeps the last-file entry.
 /// Every entry's QAction carries the entry's name as objectName; the "Program Setup"
@@ -38,3 +40,5 @@ public:
     /// Closes the toolbar: the window manager may leave a narrow toolbar no close box.
     QAction *mnuCloseToolbar;
 };
+
+} // namespace toolbar

@@ -1,10 +1,12 @@
-#include "spotsquare.h"
+#include "toolbar/ui/spotsquare.h"
 
 #include <QDropEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+
+namespace toolbar {
 
 namespace {
 // The four edges of a rectangle, each `line` device pixels thick, filled rather than
@@ -116,3 +118,5 @@ void SpotSquare::dropEvent(QDropEvent *event)
     if (acceptAsCopy(event))
         emit dropped(m_index, *event->mimeData());
 }
+
+} // namespace toolbar

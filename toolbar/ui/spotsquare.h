@@ -5,6 +5,8 @@
 
 class QMimeData;
 
+namespace toolbar {
+
 /// One square of the toolbar: shows a drop spot's colour, accepts drops and reports
 /// right-clicks and double-clicks. Every square is named "picSpot"; its place in the
 /// square array is the property "index".
@@ -54,3 +56,5 @@ private:
     QColor m_color = Qt::black;
     bool m_dropTarget = false;
 };
+
+} // namespace toolbar

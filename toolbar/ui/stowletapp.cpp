@@ -1,11 +1,13 @@
-#include "stowletapp.h"
+#include "toolbar/ui/stowletapp.h"
 
-#include "frmabout.h"
-#include "frmdrop.h"
-#include "frmhelp.h"
-#include "qtext.h"
+#include "desktop/qtext.h"
+#include "toolbar/help/frmabout.h"
+#include "toolbar/help/frmhelp.h"
+#include "toolbar/ui/frmdrop.h"
 
 #include <QApplication>
+
+namespace toolbar {
 
 StowletApp::StowletApp(const QString &programFolder)
     : m_programFolder(programFolder), m_instance(ToolbarInstance::defaultFolder(), programFolder),
@@ -79,3 +81,5 @@ void StowletApp::openAbout()
 {
     frmAbout::showModal(m_platform->services().shell, m_toolbar.get());
 }
+
+} // namespace toolbar

@@ -1,21 +1,23 @@
 #pragma once
 
-#include "appcontext.h"
-#include "dialoghost.h"
-#include "dropspotwindows.h"
-#include "frmoptions.h"
-#include "frmpromptbasename.h"
-#include "frmspotdetails.h"
-#include "globals.h"
-#include "platform.h"
-#include "qtcolorpicker.h"
-#include "startup.h"
-#include "toolbarinstance.h"
+#include "desktop/platform.h"
+#include "toolbar/core/appcontext.h"
+#include "toolbar/core/globals.h"
+#include "toolbar/core/startup.h"
+#include "toolbar/names/frmpromptbasename.h"
+#include "toolbar/names/frmspotdetails.h"
+#include "toolbar/options/frmoptions.h"
+#include "toolbar/spots/dropspotwindows.h"
+#include "toolbar/spots/qtcolorpicker.h"
+#include "toolbar/ui/dialoghost.h"
+#include "toolbar/ui/toolbarinstance.h"
 
 #include <QPointer>
 #include <QString>
 
 #include <memory>
+
+namespace toolbar {
 
 class frmDrop;
 
@@ -59,3 +61,5 @@ private:
     QPointer<frmSpotDetails> m_nameDetails;
     QPointer<frmOptions> m_options;
 };
+
+} // namespace toolbar

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace toolbar {
+
 ToolbarCaption::ToolbarCaption(QWidget *toolbar)
     : QObject(toolbar), m_toolbar(toolbar), m_timer(new QTimer(this)), m_label(new CaptionLabel(toolbar))
 {
@@ -65,3 +67,5 @@ void ToolbarCaption::showLabel()
 {
     m_label->showBeside(m_toolbar->isVisible() && !fits(m_text) ? m_text : QString(), m_toolbar->frameGeometry());
 }
+
+} // namespace toolbar

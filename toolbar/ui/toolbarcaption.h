@@ -3,9 +3,12 @@
 #include <QObject>
 #include <QString>
 
-class CaptionLabel;
 class QTimer;
 class QWidget;
+
+namespace toolbar {
+
+class CaptionLabel;
 
 /// The toolbar's caption: the text in its caption bar, a message that clears itself after
 /// one second, and the label beside the toolbar wherever the bar is too narrow for the text.
@@ -47,3 +50,5 @@ private:
     CaptionLabel *m_label;
     QString m_text;
 };
+
+} // namespace toolbar

@@ -1,4 +1,4 @@
-#include "toolbarinstance.h"
+#include "toolbar/ui/toolbarinstance.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -11,6 +11,8 @@
 #include <QThread>
 
 #include <algorithm>
+
+namespace toolbar {
 
 namespace {
 constexpr int AnswerWait = 2000;  // ms a later start waits for the running toolbar
@@ -85,3 +87,5 @@ bool ToolbarInstance::askTheRunningToolbar(const QDeadlineTimer &deadline)
     socket.disconnectFromServer();
     return true;
 }
+
+} // namespace toolbar

@@ -9,6 +9,8 @@ class QDeadlineTimer;
 class QLocalServer;
 class QLockFile;
 
+namespace toolbar {
+
 /// Keeps one toolbar per user and program folder, so that two toolbars never count on
 /// the same files. The first start holds a lock and listens; a later start asks the
 /// running toolbar to come to the front and ends. A lock whose holder has gone (a toolbar
@@ -48,3 +50,5 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
 };
+
+} // namespace toolbar

@@ -1,7 +1,9 @@
-#include "toolbarlayout.h"
+#include "toolbar/ui/toolbarlayout.h"
 
 #include <algorithm>
 #include <cmath>
+
+namespace toolbar {
 
 ToolbarLayout LayoutToolbar(std::size_t count, std::int32_t spotSize, bool vertical)
 {
@@ -41,3 +43,5 @@ TwipsPoint PlaceBesideToolbar(const TwipsRect &toolbar, std::int32_t dialogWidth
     }
     return place;
 }
+
+} // namespace toolbar

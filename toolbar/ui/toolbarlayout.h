@@ -1,10 +1,12 @@
 #pragma once
 
-#include "twips.h"
+#include "desktop/twips.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+namespace toolbar {
 
 /// The toolbar's geometry in twips, worked out without any window so that it can be
 /// checked to the twip. Converting to pixels is the window's business.
@@ -59,3 +61,5 @@ inline constexpr std::int32_t DialogStepUp = 200;
 /// up in steps until its bottom edge is above the screen's bottom edge.
 TwipsPoint PlaceBesideToolbar(const TwipsRect &toolbar, std::int32_t dialogWidth, std::int32_t dialogHeight,
                               std::int32_t screenWidth, std::int32_t screenHeight);
+
+} // namespace toolbar

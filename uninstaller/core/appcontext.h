@@ -1,9 +1,11 @@
 #pragma once
 
-#include "desktop.h"
-#include "globals.h"
-#include "messagewait.h"
-#include "uninstallerhost.h"
+#include "desktop/desktop.h"
+#include "desktop/messagewait.h"
+#include "uninstaller/core/globals.h"
+#include "uninstaller/core/uninstallerhost.h"
+
+namespace uninstall {
 
 /// Everything the uninstaller's procedures work with: the run's values, the desktop
 /// services, the platform side of the waits and the window they report to.
@@ -14,3 +16,5 @@ struct UninstallContext
     MessageWaitPlatform &waitPlatform;
     UninstallerHost &host;
 };
+
+} // namespace uninstall

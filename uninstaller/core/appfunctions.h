@@ -1,9 +1,11 @@
 #pragma once
 
-#include "appcontext.h"
+#include "uninstaller/core/appcontext.h"
 
 #include <cstdint>
 #include <string>
+
+namespace uninstall {
 
 /// The uninstaller's procedures. Every file and folder operation in them goes on past its own
 /// failure with the next step (removal never stops half-way), and records what stays in the
@@ -82,3 +84,5 @@ void RemoveSelf(UninstallContext &context);
 
 /// A message-pumping pause through the run's WaitTimer; nothing once it is released.
 void Pause(UninstallContext &context, std::int32_t milliSeconds);
+
+} // namespace uninstall

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "clswaitabletimer.h"
-#include "removalreport.h"
+#include "common/clswaitabletimer.h"
+#include "uninstaller/core/removalreport.h"
 
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace uninstall {
 
 /// The uninstaller's names for itself and for the product it removes.
 namespace UninstallerNames {
@@ -36,3 +38,5 @@ struct Globals
     std::vector<std::string> InstallFolders;            ///< the log's installation folders, once accepted
     RemovalReport Report;                               ///< what the removal could not or would not remove
 };
+
+} // namespace uninstall

@@ -1,15 +1,17 @@
-#include "installationfolder.h"
+#include "uninstaller/core/installationfolder.h"
 
-#include "filecopy.h"
-#include "installlog.h"
-#include "knownfolders.h"
-#include "paths.h"
-#include "platformnames.h"
-#include "protectedfolders.h"
-#include "textfile.h"
+#include "desktop/filecopy.h"
+#include "desktop/knownfolders.h"
+#include "desktop/paths.h"
+#include "desktop/platformnames.h"
+#include "desktop/textfile.h"
+#include "uninstaller/core/installlog.h"
+#include "uninstaller/core/protectedfolders.h"
 
 #include <algorithm>
 #include <filesystem>
+
+namespace uninstall {
 
 namespace fs = std::filesystem;
 
@@ -132,3 +134,5 @@ bool IsInstallationEntry(UninstallContext &context, const std::string &path)
     return name == programEntry &&
            liesDirectlyInAny(path, {known.specialFolder(Csidl::Desktop), known.specialFolder(Csidl::CommonDesktop)});
 }
+
+} // namespace uninstall

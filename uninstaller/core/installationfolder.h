@@ -1,9 +1,11 @@
 #pragma once
 
-#include "appcontext.h"
+#include "uninstaller/core/appcontext.h"
 
 #include <string>
 #include <vector>
+
+namespace uninstall {
 
 /// What of the disk belongs to an installation. The install log is only a text file: these
 /// rules keep a damaged or hostile log, or a folder the user shares with the installation,
@@ -30,3 +32,5 @@ std::vector<std::string> OwnedFileNames(const std::vector<std::string> &logLines
 /// True when a file line of the log may be removed: it lies inside one of the installation
 /// folders, or it is one of the menu or desktop entries Setup makes.
 bool IsInstallationEntry(UninstallContext &context, const std::string &path);
+
+} // namespace uninstall

@@ -1,8 +1,10 @@
-#include "installlog.h"
+#include "uninstaller/core/installlog.h"
 
-#include "paths.h"
+#include "desktop/paths.h"
 
 #include <fstream>
+
+namespace uninstall {
 
 namespace {
 constexpr const char *InstallPathPrefix = "INSTALLPATH=";
@@ -67,3 +69,5 @@ std::string InstallFolderFromLog(const std::string &path)
     });
     return folder;
 }
+
+} // namespace uninstall

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+namespace uninstall {
+
 /// Reading the install log that Setup leaves in the installation folder: one bare path a
 /// line, 8-bit text, CR LF (or LF) line ends, first the "INSTALLPATH=" line.
 
@@ -37,3 +39,5 @@ bool ReadInstallLog(const std::string &path, const std::function<void(const std:
 /// The installation folder named by the log's first "INSTALLPATH=" line, trimmed of spaces;
 /// empty when the log cannot be read or has no such line.
 std::string InstallFolderFromLog(const std::string &path);
+
+} // namespace uninstall

@@ -1,11 +1,13 @@
-#include "protectedfolders.h"
+#include "uninstaller/core/protectedfolders.h"
 
-#include "knownfolders.h"
-#include "paths.h"
+#include "desktop/knownfolders.h"
+#include "desktop/paths.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+
+namespace uninstall {
 
 namespace fs = std::filesystem;
 
@@ -95,3 +97,5 @@ bool LiesWithin(const std::string &path, const std::string &folder, bool directl
         parent = parent.parent_path();
     }
 }
+
+} // namespace uninstall

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "appcontext.h"
+#include "uninstaller/core/appcontext.h"
 
 #include <string>
 #include <vector>
+
+namespace uninstall {
 
 /// The install log is only a text file: whatever it names is deleted with force. These
 /// checks keep a damaged or hostile log from taking the user's own folders with it.
@@ -28,3 +30,5 @@ bool IsProtectedFolder(const std::string &path, const std::vector<std::string> &
 /// is not, since a link is removed as a link. Folders count as the same when the file system
 /// says so, whatever the spelling.
 bool LiesWithin(const std::string &path, const std::string &folder, bool directly = false);
+
+} // namespace uninstall

@@ -1,9 +1,9 @@
-#include "appfunctions.h"
+#include "uninstaller/core/appfunctions.h"
 
-#include "installationfolder.h"
-#include "installlog.h"
-#include "paths.h"
-#include "protectedfolders.h"
+#include "desktop/paths.h"
+#include "uninstaller/core/installationfolder.h"
+#include "uninstaller/core/installlog.h"
+#include "uninstaller/core/protectedfolders.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+
+namespace uninstall {
 
 namespace fs = std::filesystem;
 
@@ -180,3 +182,5 @@ void RemoveInstallFolder(UninstallContext &context, const std::string &line)
             globals.Report.couldNotRemove(path, reasonOf(failed));
     }
 }
+
+} // namespace uninstall

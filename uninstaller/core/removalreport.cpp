@@ -1,9 +1,11 @@
-#include "removalreport.h"
+#include "uninstaller/core/removalreport.h"
 
-#include "globals.h"
-#include "paths.h"
+#include "desktop/paths.h"
+#include "uninstaller/core/globals.h"
 
 #include <algorithm>
+
+namespace uninstall {
 
 namespace {
 
@@ -79,3 +81,5 @@ std::string RemovalReport::message() const
            section("These are not part of the installation and were kept:", m_kept) +
            section("The install log names these outside the installation; they were left alone:", m_skipped);
 }
+
+} // namespace uninstall

@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+namespace uninstall {
+
 /// What an uninstall left behind, and why. The closing message may only claim success
 /// when nothing is recorded here.
 class RemovalReport
@@ -32,3 +34,5 @@ private:
     std::vector<std::string> m_kept;
     std::vector<std::string> m_skipped;
 };
+
+} // namespace uninstall

@@ -1,9 +1,11 @@
-#include "appfunctions.h"
+#include "uninstaller/core/appfunctions.h"
 
-#include "paths.h"
-#include "platformnames.h"
-#include "privatefolder.h"
-#include "selfremovalscript.h"
+#include "desktop/paths.h"
+#include "desktop/platformnames.h"
+#include "desktop/privatefolder.h"
+#include "uninstaller/core/selfremovalscript.h"
+
+namespace uninstall {
 
 void RemoveSelf(UninstallContext &context)
 {
@@ -39,3 +41,5 @@ void AbandonUninstall(UninstallContext &context)
     RemoveFile(context, context.globals.InstallLogPath);
     RemoveSelf(context);
 }
+
+} // namespace uninstall

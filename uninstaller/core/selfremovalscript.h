@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace uninstall {
+
 /// The script that outlives the uninstaller: it deletes the program's last copy once the
 /// program has exited, then deletes itself. Each desktop build links its own script
 /// (the desktop's command interpreter decides the language).
@@ -21,3 +23,5 @@ struct SelfRemovalScript
 SelfRemovalScript MakeSelfRemovalScript(const std::string &programFolder, const std::string &programFile,
                                         const std::string &scriptFolder, const std::string &scriptName,
                                         std::int64_t processId, bool removeScriptFolder = false);
+
+} // namespace uninstall

@@ -1,12 +1,14 @@
-#include "appfunctions.h"
+#include "uninstaller/core/appfunctions.h"
 
-#include "paths.h"
-#include "platformnames.h"
-#include "privatefolder.h"
+#include "desktop/paths.h"
+#include "desktop/platformnames.h"
+#include "desktop/privatefolder.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+
+namespace uninstall {
 
 namespace fs = std::filesystem;
 
@@ -136,3 +138,5 @@ void RelaunchFromTemp(UninstallContext &context)
     // folder it is about to remove.
     context.desktop.shell.startProgram(programCopy, {}, WindowStyle::Normal, folder);
 }
+
+} // namespace uninstall

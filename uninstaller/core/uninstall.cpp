@@ -1,12 +1,14 @@
-#include "appfunctions.h"
+#include "uninstaller/core/appfunctions.h"
 
-#include "installationfolder.h"
-#include "installlog.h"
-#include "paths.h"
-#include "protectedfolders.h"
-#include "shellprocedures.h"
+#include "desktop/paths.h"
+#include "desktop/shellprocedures.h"
+#include "uninstaller/core/installationfolder.h"
+#include "uninstaller/core/installlog.h"
+#include "uninstaller/core/protectedfolders.h"
 
 #include <filesystem>
+
+namespace uninstall {
 
 namespace fs = std::filesystem;
 
@@ -169,3 +171,5 @@ void Uninstall(UninstallContext &context)
         RemoveFolder(context, globals.InstallPath);
     RemoveSelf(context);
 }
+
+} // namespace uninstall

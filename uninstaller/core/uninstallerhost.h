@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace uninstall {
+
 /// The uninstaller's window and process as the removal logic sees them.
 class UninstallerHost
 {
@@ -27,3 +29,5 @@ public:
     /// The running program's process id, which the self-removal script waits on.
     virtual std::int64_t processId() = 0;
 };
+
+} // namespace uninstall

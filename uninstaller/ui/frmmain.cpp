@@ -1,10 +1,10 @@
-#include "frmmain.h"
+#include "uninstaller/ui/frmmain.h"
 
-#include "appfunctions.h"
-#include "installlog.h"
-#include "paths.h"
-#include "platformnames.h"
-#include "qtext.h"
+#include "desktop/paths.h"
+#include "desktop/platformnames.h"
+#include "desktop/qtext.h"
+#include "uninstaller/core/appfunctions.h"
+#include "uninstaller/core/installlog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,6 +13,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+
+namespace uninstall {
 
 namespace {
 constexpr int ClientWidthTwips = 6615;
@@ -214,3 +216,5 @@ std::int64_t frmMain::processId()
 {
     return QCoreApplication::applicationPid();
 }
+
+} // namespace uninstall

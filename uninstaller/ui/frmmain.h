@@ -1,12 +1,14 @@
 #pragma once
 
-#include "appcontext.h"
+#include "uninstaller/core/appcontext.h"
 
 #include <QWidget>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace uninstall {
 
 /// The uninstaller's one window ("Uninstall..."): it says what is about to happen and, in
 /// the copy that runs from the temporary folder, waits for Continue.
@@ -62,3 +64,5 @@ private:
     bool m_unloading = false;
     bool m_screenBusy = false;
 };
+
+} // namespace uninstall

@@ -1,9 +1,9 @@
-#include "uninstallerprogram.h"
+#include "uninstaller/ui/uninstallerprogram.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return RunUninstaller(app);
+    return uninstall::RunUninstaller(app);
 }

@@ -1,9 +1,11 @@
-#include "uninstallerprogram.h"
+#include "uninstaller/ui/uninstallerprogram.h"
 
-#include "frmmain.h"
-#include "platform.h"
+#include "desktop/platform.h"
+#include "uninstaller/ui/frmmain.h"
 
 #include <QApplication>
+
+namespace uninstall {
 
 int RunUninstaller(QApplication &app)
 {
@@ -22,3 +24,5 @@ int RunUninstaller(QApplication &app)
         return 0;
     return app.exec();
 }
+
+} // namespace uninstall

@@ -2,20 +2,22 @@
 // "StowletUninstaller.exe": it loads as the real program does, answers Yes to the
 // confirmation, and appends every message it shows to the file named by the
 // environment variable STOWLET_UNINSTALL_REPORT (which its relaunched copy inherits).
-#include "appfunctions.h"
-#include "registrysettingsstore.h"
-#include "shelllinkwriter.h"
-#include "win32eventpump.h"
-#include "win32knownfolders.h"
-#include "win32messagewait.h"
-#include "win32shell.h"
-#include "win32soundplayer.h"
-#include "windowsdesktop.h"
+#include "desktop/windows/registrysettingsstore.h"
+#include "desktop/windows/shelllinkwriter.h"
+#include "desktop/windows/win32eventpump.h"
+#include "desktop/windows/win32knownfolders.h"
+#include "desktop/windows/win32messagewait.h"
+#include "desktop/windows/win32shell.h"
+#include "desktop/windows/win32soundplayer.h"
+#include "desktop/windows/windowsdesktop.h"
+#include "uninstaller/core/appfunctions.h"
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+
+using namespace uninstall;
 
 namespace {
 

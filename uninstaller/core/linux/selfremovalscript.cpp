@@ -1,6 +1,8 @@
-#include "selfremovalscript.h"
+#include "uninstaller/core/selfremovalscript.h"
 
-#include "paths.h"
+#include "desktop/paths.h"
+
+namespace uninstall {
 
 namespace {
 
@@ -44,3 +46,5 @@ SelfRemovalScript MakeSelfRemovalScript(const std::string &programFolder, const 
     script.arguments = {Paths::join(scriptFolder, scriptName)};
     return script;
 }
+
+} // namespace uninstall
