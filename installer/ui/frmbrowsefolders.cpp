@@ -3,6 +3,7 @@
 #include "desktop/qtext.h"
 #include "desktop/widgets/folderpicker.h"
 #include "installer/core/wizardsteps.h"
+#include "installer/ui/setuppage.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -81,12 +82,7 @@ void frmBrowseFolders::fillDrives()
 void frmBrowseFolders::layOutWindow()
 {
     cmdAccept->setDefault(true);
-    for (QPushButton *button : {cmdAccept, cmdCancel})
-        button->setMinimumWidth(90);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdAccept);
+    QHBoxLayout *buttons = newButtonRow(cmdCancel, cmdAccept, 90);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 14);

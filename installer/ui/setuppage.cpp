@@ -28,14 +28,14 @@ void SetupPage::addContinueCancel()
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
 }
 
-QHBoxLayout *SetupPage::newButtonRow() const
+QHBoxLayout *newButtonRow(QPushButton *cancel, QPushButton *accept, int minimumWidth)
 {
-    for (QPushButton *button : {cmdContinue, cmdCancel})
-        button->setMinimumWidth(100);
+    for (QPushButton *button : {accept, cancel})
+        button->setMinimumWidth(minimumWidth);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdContinue);
+    buttons->addWidget(cancel);
+    buttons->addWidget(accept);
     return buttons;
 }
 

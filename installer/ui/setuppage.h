@@ -13,6 +13,10 @@ class QPushButton;
 
 namespace setup {
 
+/// A row with Cancel and then the accepting button at its right end, both at least the
+/// given width, as every window of Setup lays them out.
+QHBoxLayout *newButtonRow(QPushButton *cancel, QPushButton *accept, int minimumWidth);
+
 /// What the windows of Setup have in common: their name and caption, the Continue and
 /// Cancel buttons of the wizard pages (Cancel and the close box both close the page), the
 /// busy state in which a page refuses to close, and the telling of the session when a page
@@ -41,8 +45,8 @@ protected:
     /// Adds Continue, the default button, and Cancel, which closes the page. A page calls it
     /// once its own controls are made, so that the buttons come last in the tab order.
     void addContinueCancel();
-    /// A row of Cancel and Continue at its right end, both at least a usual button wide.
-    QHBoxLayout *newButtonRow() const;
+    /// The wizard's row of Cancel and Continue, both at least a usual button wide.
+    QHBoxLayout *newButtonRow() const { return setup::newButtonRow(cmdCancel, cmdContinue, 100); }
     void centreOnScreen();
 
     /// Runs the page's Continue sequence, never twice at once: while it runs, the page's
