@@ -14,10 +14,10 @@ class QPushButton;
 namespace setup {
 
 /// A row with Cancel and then the accepting button at its right end, both at least the
-/// given width, as every window of Setup lays them out.
+/// given width, as Setup's pages and its folder picker lay them out.
 QHBoxLayout *newButtonRow(QPushButton *cancel, QPushButton *accept, int minimumWidth);
 
-/// What the windows of Setup have in common: their name and caption, the Continue and
+/// What the pages of Setup have in common: their name and caption, the Continue and
 /// Cancel buttons of the wizard pages (Cancel and the close box both close the page), the
 /// busy state in which a page refuses to close, and the telling of the session when a page
 /// appears. Each page adds only its own controls and steps.
@@ -27,7 +27,7 @@ class SetupPage : public QWidget
     Q_DISABLE_COPY_MOVE(SetupPage)
 
 public:
-    /// The caption of every window of Setup but the licence page.
+    /// The caption of every page of Setup but the licence page.
     static constexpr const char *InstallerCaption = "Tallowmere Installer";
     /// The welcome and options pages share one size, so that one follows the other in place.
     static constexpr QSize WizardPageSize{560, 310};

@@ -126,7 +126,7 @@ TEST_F(BrowserDrops, AnAddressOrTextAloneIsNoFile)
         drops.add(0, folder, payload);
     }
     EXPECT_EQ(desktop.messages, std::vector<std::string>(std::size(addressDrops), FileFormatIncorrectMessage));
-    EXPECT_TRUE(folderNames(folder).empty());
+    EXPECT_TRUE(std::filesystem::is_directory(folder) && folderNames(folder).empty());
     EXPECT_EQ(globals.DropSpots[0].SequenceNumber, "000");
     EXPECT_TRUE(desktop.soundsPlayed.empty());
 }

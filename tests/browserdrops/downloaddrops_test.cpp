@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 
 using namespace toolbar;
@@ -172,7 +173,7 @@ TEST_F(DownloadDrops, AFailedDownloadSaysWhyAndLeavesNothing)
         EXPECT_EQ(desktop.messages, std::vector<std::string>{std::string(DownloadFailedMessage) + "\r" +
                                                              server.address(c.path) + "\r" + c.reason})
             << c.path;
-        EXPECT_TRUE(folderNames(folder).empty()) << c.path;
+        EXPECT_TRUE(std::filesystem::is_directory(folder) && folderNames(folder).empty()) << c.path;
     }
     EXPECT_EQ(globals.DropSpots[0].SequenceNumber, "000");
 }
@@ -205,7 +206,7 @@ TEST_F(DownloadDrops, LaterDropsWaitForTheDownloadBeforeThem)
     waiting.add(0, folder, readDrop(*mimeDataOf(chromiumDrop("/a")), folder, nullptr));
     waiting.add(0, folder, readDrop(*mimeDataOf(chromiumDrop("/b.png", jpeg)), folder, nullptr));
     EXPECT_EQ(fake.requests.size(), 1u);
-    EXPECT_TRUE(folderNames(folder).empty()); // the second drop waits its turn
+    EXPECT_TRUE(std::filesystem::is_directory(folder) && folderNames(folder).empty()); // the second drop waits its turn
     fake.finishNext(jpeg, {true, "", "image/jpeg", "", server.address("/a")});
     EXPECT_EQ(folderNames(folder), (std::vector<std::string>{"Flower-001.jpg", "Flower-002.jpg"}));
     EXPECT_FALSE(waiting.busy());

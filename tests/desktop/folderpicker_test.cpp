@@ -1,5 +1,5 @@
 // The shared drive list and folder tree, offscreen over real folders: what the windows'
-// own tests do not reach (each root listed once, both looks' tree and captions).
+// own tests do not reach (each root listed once, both looks' tree).
 #include "desktop/widgets/folderpicker.h"
 #include "tests/support/tempfolder.h"
 

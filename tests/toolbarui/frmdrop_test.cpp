@@ -8,14 +8,17 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolTip>
 
 #include <memory>
+#include <thread>
 
 using namespace toolbar;
 
@@ -49,6 +52,7 @@ private slots:
     void captionTooNarrowShowsBesideTheToolbar();
     void closesFromTheMenuAndTheKeyboard();
     void secondStartHandsOverToTheRunningToolbar();
+    void laterStartWaitsForAHolderThatDoesNotAnswer();
     void lockOfACrashedToolbarIsTakenOver();
 
 private:
@@ -429,6 +433,25 @@ void FrmDropTest::secondStartHandsOverToTheRunningToolbar()
     ToolbarInstance elsewhere(folder, QStringLiteral("/home/me/Stowlet"));
     QVERIFY(elsewhere.claim());
     QCOMPARE(called.count(), 1);
+}
+
+void FrmDropTest::laterStartWaitsForAHolderThatDoesNotAnswer()
+{
+    const QString folder = toQt(h->temp.makeFolder("run"));
+    const QString key = QStringLiteral("/opt/Stowlet");
+    // A toolbar that holds the lock but does not listen: one starting up, or one ending.
+    QLockFile silent(ToolbarInstance(folder, key).lockPath());
+    QVERIFY(silent.tryLock(0));
+    ToolbarInstance unanswered(folder, key);
+    QVERIFY(!unanswered.claim()); // the holder never lets go: the later start gives up
+    std::thread ending([&silent] {
+        QThread::msleep(200);
+        silent.unlock();
+    });
+    ToolbarInstance next(folder, key);
+    const bool claimed = next.claim();
+    ending.join();
+    QVERIFY(claimed); // the holder ended meanwhile: the later start is the toolbar now
 }
 
 void FrmDropTest::lockOfACrashedToolbarIsTakenOver()

@@ -70,8 +70,8 @@ void ToolbarInstance::listen()
         }
         emit anotherStart();
     });
-    // A call that comes while the program ends would never be answered: from then on the
-    // caller finds no one listening and waits for the lock instead.
+    // Once the program is ending no call would be answered, so it stops listening: a later
+    // start then finds no one there and waits for the lock instead.
     if (QCoreApplication *app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, m_server, &QLocalServer::close);
     m_server->listen(m_serverName);

@@ -14,7 +14,8 @@ namespace toolbar {
 /// Keeps one toolbar per user and program folder, so that two toolbars never count on
 /// the same files. The first start holds a lock and listens; a later start asks the
 /// running toolbar to come to the front and ends. A lock whose holder has gone (a toolbar
-/// that crashed) is taken over.
+/// that crashed) is taken over; one whose holder does not answer (starting up, or ending)
+/// is tried again for up to two seconds.
 class ToolbarInstance final : public QObject
 {
     Q_OBJECT
@@ -27,7 +28,8 @@ public:
     ~ToolbarInstance() override;
 
     /// True when this start is the one toolbar, which then listens for later starts.
-    /// False when another toolbar runs: it has been asked to come to the front.
+    /// False when another toolbar runs: it has been asked to come to the front, or it held
+    /// the lock without answering for two seconds.
     bool claim();
 
     /// The user's own folder for such files.
