@@ -21,7 +21,7 @@ int main()
                  "\n"
                  "License: Tallowmere-EULA\n";
     // Each line of the licence indented by one space; an empty line is written as " .".
-    std::istringstream agreement(LicenseAgreementText("Stowlet"));
+    std::istringstream agreement(setup::LicenseAgreementText("Stowlet"));
     for (std::string line; std::getline(agreement, line);) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
