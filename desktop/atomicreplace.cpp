@@ -46,7 +46,7 @@ std::FILE *createTemporary(const std::string &path)
     std::error_code ec;
     const fs::file_type type = fs::symlink_status(fs::path(path), ec).type();
     if (type != fs::file_type::regular && type != fs::file_type::symlink) {
-        errno = EEXIST;
+        errno = type == fs::file_type::directory ? EISDIR : EEXIST;
         return nullptr;
     }
     fs::remove(fs::path(path), ec);
@@ -65,8 +65,16 @@ bool flushToDisk(std::FILE *file)
 }
 
 // A replaced file keeps who may read and write it; a new one gets the usual permissions.
+// Windows keeps only a read-only bit, and a read-only temporary file could then be neither
+// renamed over the destination nor removed again, so there the permissions are left alone.
 bool keepPermissions(const std::string &destination, const std::string &temporary, std::string &error)
 {
+#ifdef _WIN32
+    (void)destination;
+    (void)temporary;
+    (void)error;
+    return true;
+#else
     std::error_code ec;
     const fs::file_status old = fs::status(fs::path(destination), ec);
     if (ec || !fs::is_regular_file(old))
@@ -75,6 +83,7 @@ bool keepPermissions(const std::string &destination, const std::string &temporar
     if (ec)
         error = ec.message();
     return !ec;
+#endif
 }
 
 bool writeAndFlush(std::FILE *file, const std::string &bytes, std::string &error)
@@ -92,18 +101,29 @@ bool writeAndFlush(std::FILE *file, const std::string &bytes, std::string &error
 
 } // namespace
 
-bool replaceFileAtomically(const std::string &destination, const std::string &temporary, const std::string &bytes,
-                           std::string &error)
+std::FILE *createFreshTemporary(const std::string &destination, const std::string &temporary, std::string &error)
 {
     std::FILE *file = createTemporary(temporary);
     if (!file) {
         error = std::strerror(errno);
-        return false;
+        return nullptr;
     }
+    if (keepPermissions(destination, temporary, error))
+        return file;
+    std::fclose(file);
     std::error_code ec;
-    if (!keepPermissions(destination, temporary, error)) {
-        std::fclose(file);
-    } else if (writeAndFlush(file, bytes, error)) {
+    fs::remove(fs::path(temporary), ec);
+    return nullptr;
+}
+
+bool replaceFileAtomically(const std::string &destination, const std::string &temporary, const std::string &bytes,
+                           std::string &error)
+{
+    std::FILE *file = createFreshTemporary(destination, temporary, error);
+    if (!file)
+        return false;
+    std::error_code ec;
+    if (writeAndFlush(file, bytes, error)) {
         fs::rename(fs::path(temporary), fs::path(destination), ec);
         if (!ec)
             return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 /// Replaces destination with the bytes in one step, the way every file of the programs is
@@ -10,3 +11,8 @@
 /// file behind; it returns false with a readable reason in error.
 bool replaceFileAtomically(const std::string &destination, const std::string &temporary, const std::string &bytes,
                            std::string &error);
+
+/// The first step of such a replacement, for a writer that fills the file itself: a new
+/// file at the temporary path, opened for writing and given the destination's permissions.
+/// Null with a readable reason in error when it cannot be made (nothing is left behind).
+std::FILE *createFreshTemporary(const std::string &destination, const std::string &temporary, std::string &error);

@@ -185,15 +185,16 @@ bool copyReplacing(const std::string &source, const std::string &destination, st
         ::close(in);
         return false;
     }
-    const int out = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (out < 0) {
-        error = std::strerror(errno);
+    // Created afresh like every replacement, so a link planted under the temporary name
+    // is never written through.
+    std::FILE *out = createFreshTemporary(destination, temporary, error);
+    if (!out) {
         ::close(in);
         return false;
     }
-    const bool copied = copyDescriptors(in, out, error);
+    const bool copied = copyDescriptors(in, fileno(out), error);
     ::close(in);
-    const bool closed = ::close(out) == 0;
+    const bool closed = std::fclose(out) == 0;
     if (!copied || !closed) {
         if (copied)
             error = std::strerror(errno);

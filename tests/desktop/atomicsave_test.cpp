@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -71,11 +72,21 @@ TEST(AtomicSave, ReplacementKeepsPermissionsAndNeverWritesThroughTheTemporaryNam
     const Writer writers[] = {
         {"TextFile", TextFile::temporaryNameFor,
          [](const std::string &path, const std::string &bytes) { return TextFile::writeAtomically(path, bytes); }},
-        {"FileCopy", FileCopy::temporaryNameFor, [](const std::string &path, const std::string &bytes) {
+        {"FileCopy", FileCopy::temporaryNameFor,
+         [](const std::string &path, const std::string &bytes) {
              std::string error;
              return FileCopy::writeReplacing(bytes, path, error);
+         }},
+        {"copyReplacing", FileCopy::temporaryNameFor, [](const std::string &path, const std::string &bytes) {
+             const std::string source = path + ".source";
+             std::ofstream(source) << bytes;
+             std::string error;
+             const bool copied = FileCopy::copyReplacing(source, path, error);
+             std::filesystem::remove(source);
+             return copied;
          }}};
-    const fs::perms kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    // A mode no usual umask gives a new file, so only a kept mode can match it.
+    const fs::perms kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read;
     for (const Writer &writer : writers) {
         TempFolder temp;
         const std::string path = temp.writeFile("data.txt", "old");
@@ -87,6 +98,11 @@ TEST(AtomicSave, ReplacementKeepsPermissionsAndNeverWritesThroughTheTemporaryNam
         EXPECT_EQ(readFile(outside), "keep") << writer.name;
         EXPECT_EQ(fs::status(path).permissions(), kept) << writer.name;
         EXPECT_EQ(folderNames(temp.str()), (std::vector<std::string>{"data.txt", "outside.txt"})) << writer.name;
+        // A folder under the temporary name is never removed to make room: the save fails.
+        fs::create_directory(writer.temporaryFor(path));
+        EXPECT_FALSE(writer.write(path, "newer")) << writer.name;
+        EXPECT_EQ(readFile(path), "new") << writer.name;
+        EXPECT_TRUE(fs::is_directory(writer.temporaryFor(path))) << writer.name;
     }
 }
 
