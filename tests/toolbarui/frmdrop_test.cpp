@@ -95,6 +95,8 @@ void FrmDropTest::layoutEdgeCases()
     for (int i = 0; i < count; ++i)
         folders.push_back("spot" + std::to_string(i));
     h->setSpots(folders);
+    for (DropSpot &spot : h->globals.DropSpots)
+        spot.SpotIndex = -1; // the toolbar numbers the spots as it lays out their squares
     h->globals.options.SpotSize = spotSize;
     h->globals.options.VerticalToolbar = vertical;
     frmDrop &toolbar = h->open();
@@ -155,6 +157,7 @@ void FrmDropTest::rebuildFromFiveToTwo()
     SpotSquare *first = h->squares()[0];
 
     h->setSpots({"f", "g"});
+    h->globals.DropSpots[1].SpotIndex = -1;
     toolbar.LoadSpotsFromArray();
     const auto squares = h->squares();
     QCOMPARE(squares.size(), std::size_t(2));
