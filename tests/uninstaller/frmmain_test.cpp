@@ -1,5 +1,6 @@
 // The uninstaller's window, offscreen, with the fake desktop and instant waits over a real
 // installation in a test folder.
+#include "desktop/twips.h"
 #include "tests/uninstaller/uninstallsupport.h"
 #include "uninstaller/ui/frmmain.h"
 
@@ -81,8 +82,8 @@ void FrmMainTest::controlsSitWhereTheirTwipsSay()
 {
     Run run;
     frmMain &form = run.window();
-    const auto px = [&](int twips) { return twips * form.logicalDpiX() / 1440; };
-    const auto py = [&](int twips) { return twips * form.logicalDpiY() / 1440; };
+    const auto px = [&](int twips) { return TwipsToPixels(twips, form.logicalDpiX()); };
+    const auto py = [&](int twips) { return TwipsToPixels(twips, form.logicalDpiY()); };
     const auto rect = [&](int l, int t, int w, int h) { return QRect(px(l), py(t), px(w), py(h)); };
 
     QCOMPARE(form.objectName(), QStringLiteral("frmMain"));

@@ -3,6 +3,7 @@
 #include "desktop/paths.h"
 #include "desktop/platformnames.h"
 #include "desktop/qtext.h"
+#include "desktop/twips.h"
 #include "uninstaller/core/appfunctions.h"
 #include "uninstaller/core/installlog.h"
 
@@ -19,7 +20,6 @@ namespace uninstall {
 namespace {
 constexpr int ClientWidthTwips = 6615;
 constexpr int ClientHeightTwips = 2685;
-constexpr int TwipsPerInch = 1440;
 } // namespace
 
 frmMain::frmMain(Globals &globals, Desktop &desktop, MessageWaitPlatform &waitPlatform, QWidget *parent)
@@ -70,12 +70,12 @@ void frmMain::buildControls()
 
 int frmMain::twipsToPixelsX(int twips) const
 {
-    return twips * logicalDpiX() / TwipsPerInch;
+    return TwipsToPixels(twips, logicalDpiX());
 }
 
 int frmMain::twipsToPixelsY(int twips) const
 {
-    return twips * logicalDpiY() / TwipsPerInch;
+    return TwipsToPixels(twips, logicalDpiY());
 }
 
 QRect frmMain::twipsRect(int left, int top, int width, int height) const
