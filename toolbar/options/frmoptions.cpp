@@ -177,14 +177,10 @@ QGroupBox *frmOptions::buildSizeFrame()
     picSize = new QFrame(stage);
     picSize->setObjectName(QStringLiteral("picSize"));
     picSize->setFrameShape(QFrame::Box);
-    picSize->setAutoFillBackground(true);
-    QPalette squareColors = picSize->palette();
     // Red when there is no spot or its colour is not a number.
     const std::string firstColor =
         m_app.globals.DropSpots.empty() ? std::string() : m_app.globals.DropSpots.front().Color;
-    squareColors.setColor(QPalette::Window, colorFromText(firstColor, 255));
-    squareColors.setColor(QPalette::WindowText, squareColors.color(QPalette::Shadow));
-    picSize->setPalette(squareColors);
+    paintWindow(*picSize, colorFromText(firstColor, 255), picSize->palette().color(QPalette::Shadow));
 
     auto *layout = new QVBoxLayout(frameSize);
     layout->setSpacing(10);
